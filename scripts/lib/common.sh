@@ -1,0 +1,58 @@
+# Shared by the scripts: paths, one Xvfb display and one Wine prefix per run.
+# Source it; it defines functions only.
+
+SPINDRIFT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+log() { printf '\033[1m== %s\033[0m\n' "$*" >&2; }
+die() { printf 'error: %s\n' "$*" >&2; exit 1; }
+
+# Waits until a command succeeds, polling every 0.2 s; fails after $1 seconds.
+wait_for() {
+    local timeout=$1; shift
+    local deadline=$((SECONDS + timeout))
+    until "$@" >/dev/null 2>&1; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.2
+    done
+}
+
+# Starts a private Xvfb (1920x1080x24) on a free display number, which the
+# server picks itself (-displayfd), and exports DISPLAY. Stop it with stop_xvfb.
+start_xvfb() {
+    local fifo
+    fifo=$(mktemp -u /tmp/spindrift-xvfb.XXXXXX)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+    SPINDRIFT_XVFB_PID=$!
+    local n=""
+    read -r -t 20 n <"$fifo" || true
+    rm -f "$fifo"
+    [ -n "$n" ] || die "could not start Xvfb"
+    export DISPLAY=":$n"
+    wait_for 15 xdpyinfo -display "$DISPLAY" || die "Xvfb on $DISPLAY does not answer"
+}
+
+stop_xvfb() {
+    if [ -n "${SPINDRIFT_XVFB_PID:-}" ]; then
+        kill "$SPINDRIFT_XVFB_PID" 2>/dev/null
+        wait "$SPINDRIFT_XVFB_PID" 2>/dev/null
+        SPINDRIFT_XVFB_PID=
+    fi
+}
+
+# Creates a fresh 32-bit Wine prefix in $1 and exports it. No crash dialogs
+# (a crashing test must end, not wait for a click), no Mono or Gecko prompts.
+make_wine_prefix() {
+    export WINEPREFIX=$1 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=d;mshtml=d"
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    wineboot --init >/dev/null 2>&1 || die "wineboot failed"
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    wineserver -w
+}
+
+# Stops the wineserver of our prefix (and with it every program in it).
+stop_wine() {
+    [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null
+    true
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The settings record and its file beside the program.
+
+#include <string>
+
+#include "app/settings.h"
+
+// ProgramFolder + "spindrift-clock.ini".
+std::string SettingsFilePath();
+
+// Reads the settings file over the program's record, if an ordinary file of
+// that name exists and can be opened; otherwise changes nothing, silently.
+void ReadSettingsFile();
+void ReadSettingsFileAt(const std::string& path, Settings& settings);
+
+// Replaces the settings file with the record's nine values. The file is never
+// left half-written; when it cannot be written nothing changes and nothing is
+// reported (the result is for tests).
+void WriteSettingsFile();
+bool WriteSettingsFileAt(const std::string& path, const Settings& settings);

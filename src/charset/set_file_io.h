@@ -1,0 +1,36 @@
+#pragma once
+// Character set files on disk, the built-in set, and loading the set that the
+// CharacterSet setting names. All run on the caller's thread.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct SetFileLoad {
+    std::int32_t slots = 0;   // slots whose text is not blank
+    std::int32_t points = 0;  // sum of their point counts
+    bool unreadable = false;  // the file exists but could not be opened or read
+};
+
+// Reads a set file into the program's character set. A missing file (or a
+// directory, hidden or system file) gives 0 and 0 and changes nothing. A file
+// that exists but cannot be read (held open by another program) also changes
+// nothing, and says so in `unreadable`.
+SetFileLoad ReadSetFile(const std::string& path);
+
+// Writes the program's character set as a set file, crash-safely. False when
+// the file could not be written; the old file is then unchanged.
+bool WriteSetFile(const std::string& path);
+
+// A setting that holds a backslash is a path; otherwise it names a file in the
+// program's folder.
+std::string ResolveSetPath(std::string_view setting);
+
+// Writes the built-in set as "default.set" in the program's folder unless an
+// ordinary file of that name exists. Shows an "Error" box when the built-in
+// block is missing or cannot be loaded.
+void EnsureDefaultSetFile();
+
+// Loads the set that the CharacterSet setting names, writing the built-in set
+// out first when the setting is exactly "Default.set". Shows no message.
+void LoadCurrentSet();

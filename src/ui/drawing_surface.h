@@ -1,0 +1,62 @@
+#pragma once
+// The one kind of picture control the program draws into: an owner-drawn
+// STATIC that keeps its picture in an off-screen bitmap the size of its
+// client area and paints itself from it, so a drawing survives being covered
+// and can be made from a thread other than the window's.
+//
+// Used three times: the main window's trails colour field, the Character
+// Creator's drawing area, and the picture filling a clock run's ink overlay.
+//
+// Each thread has one current surface; the drawing operations work on it.
+// One lock per surface keeps two threads from drawing into one bitmap at once.
+//
+// Coordinates: on a surface laid out in pixels a coordinate is a pixel; on a
+// surface in a dialog laid out in dialog units a coordinate c becomes the pixel
+// c x scale, rounded half to even, with scale = client pixels / (control size in
+// dialog units + 1), held as float and fixed at creation.
+//
+// Colours are 0x00BBGGRR. A drawing colour of -1 means the current foreground.
+// SurfaceForeground(-1) means the system window-text colour;
+// SurfaceBackground(-1) the system button-face colour, -2 a transparent text
+// background.
+
+#include <windows.h>
+
+#include <string_view>
+
+enum class SurfaceLayout { Pixels, DialogUnits };
+
+inline constexpr int kCurrentColour = -1;
+
+// Creates the control as child `id` of `parent` at the given rectangle, in the
+// parent's units for `layout` (dialog units are converted with MapDialogRect).
+// Its style is WS_CHILD | WS_VISIBLE | SS_OWNERDRAW plus `style`: the overlay
+// passes WS_TABSTOP, the colour field and the drawing area WS_BORDER | SS_NOTIFY
+// (a click then reaches the parent as WM_COMMAND with STN_CLICKED, a double
+// click with STN_DBLCLK). The bitmap starts filled with the button-face colour,
+// with "MS Sans Serif" 8 pt selected, the window-text foreground, an opaque
+// background mode, pen width 1 and position (0, 0). Returns the control, or
+// null on failure. The surface is released with its window.
+HWND CreateDrawingSurface(HWND parent, int id, int x, int y, int width, int height, DWORD style,
+                          SurfaceLayout layout);
+
+// Makes control `id` of `window` the calling thread's drawing target.
+// Unbuffered, every drawing operation shows on the screen before it returns;
+// buffered, the screen changes only at SurfaceRefresh. The last attach decides.
+void SurfaceAttach(HWND window, int id, bool buffered);
+void SurfaceDetach();
+
+void SurfaceClear(int colour = kCurrentColour);  // -1: the current background; position to (0, 0)
+void SurfaceMoveTo(int x, int y);
+void SurfaceLine(int x, int y, int colour = kCurrentColour);  // end pixel excluded, as LineTo
+void SurfacePixel(int x, int y, int colour);                  // SetPixelV; position moves there
+void SurfacePenWidth(int pixels);
+void SurfaceForeground(int colour);
+void SurfaceBackground(int colour);
+// Draws text at the current position in the selected font, foreground and
+// background mode; then moves to the start of the next text line.
+void SurfacePrint(std::string_view text);
+// Copies a block of another bitmap into this one (SRCCOPY).
+void SurfaceCopy(HBITMAP source, const RECT& sourceRect, POINT destination);
+// InvalidateRect without erase, then UpdateWindow.
+void SurfaceRefresh();

@@ -1,0 +1,58 @@
+#include "charset/character_set.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+namespace {
+
+TEST(CharacterSet, IgnoresSlotsOutsideTheThirteen) {
+    CharacterSet set;
+    set.SetSlot(-1, "x");
+    set.SetSlot(13, "x");
+    set.AppendToSlot(13, "x");
+    EXPECT_EQ(set.Slot(13), "");
+    EXPECT_EQ(set.All(), GlyphTexts{});
+    set.SetSlot(12, "1,2");
+    set.AppendToSlot(12, ", 3,4");
+    EXPECT_EQ(set.Slot(12), "1,2, 3,4");
+    set.Clear();
+    EXPECT_EQ(set.Slot(12), "");
+}
+
+// A clock run copies slots while a recording appends to one and the window
+// loads whole sets: every copy must be a text that really was in the slot.
+TEST(CharacterSetConcurrency, ReadersSeeWholeTextsWhileWritersChangeThem) {
+    CharacterSet set;
+    GlyphTexts a, b;
+    for (int s = 0; s < kGlyphSlotCount; ++s) {
+        a[s] = std::string(100 + s, 'a');
+        b[s] = std::string(5000 + s, 'b');
+    }
+    set.Load(a);
+    std::atomic<bool> stop{false};
+    std::atomic<int> bad{0};
+    auto reader = [&] {
+        while (!stop.load()) {
+            for (int s = 1; s < kGlyphSlotCount; ++s) {
+                const std::string seen = set.Slot(s);
+                if (seen != a[s] && seen != b[s]) ++bad;
+            }
+            const std::string recording = set.Slot(0);
+            if (recording.find_first_not_of("ab,") != std::string::npos) ++bad;
+        }
+    };
+    std::thread r1(reader), r2(reader);
+    std::thread recorder([&] {
+        for (int i = 0; i < 20000; ++i) set.AppendToSlot(0, ",");
+    });
+    for (int i = 0; i < 2000; ++i) set.Load(i % 2 ? a : b);
+    recorder.join();
+    stop = true;
+    r1.join();
+    r2.join();
+    EXPECT_EQ(bad.load(), 0);
+}
+
+}  // namespace
