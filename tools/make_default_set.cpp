@@ -287,7 +287,7 @@ struct Dense {
     std::vector<double> nodePause;   // pause weight of each corner node
 };
 
-Dense BuildDense(const GlyphDesign& d) {
+Dense BuildDense(const GlyphDesign& d, Rng& rng) {
     Dense r;
     std::vector<Pt> cell;
     for (const Node& n : d.nodes) cell.push_back(ToCell(d.box, n.u, n.v));
@@ -298,7 +298,17 @@ Dense BuildDense(const GlyphDesign& d) {
                             cell.begin() + static_cast<long>(i) + 1);
         std::vector<Pt> seg;
         std::vector<std::size_t> piece;
-        SplineRun(run, 0.25, seg, piece);
+        if (run.size() == 2 && len(run[1] - run[0]) > 40.0) {
+            // a hand never draws a long line quite straight: bow it a little
+            const Pt a = run[0], b = run[1], dir = (b - a) * (1.0 / len(b - a));
+            const double bow = rng.sym(0.012) * len(b - a);
+            const double at = 0.4 + 0.2 * rng.unit();
+            run.insert(run.begin() + 1, a + (b - a) * at + Pt{-dir.y, dir.x} * bow);
+            SplineRun(run, 0.25, seg, piece);
+            for (std::size_t& k : piece) k = 0;  // still one piece between two nodes
+        } else {
+            SplineRun(run, 0.25, seg, piece);
+        }
         if (r.pts.empty()) {
             r.nodeAt.push_back(0);
             r.nodePause.push_back(d.nodes[start].pause);
@@ -390,7 +400,7 @@ Smooth2 MakeTremor(Rng& rng) {
 // Produces the glyph's points (unplaced: placement comes later).
 std::vector<IPt> DrawGlyph(int slot, const GlyphDesign& d) {
     Rng rng(0x5EED0000ull + 0x9E37ull * static_cast<std::uint64_t>(slot + 1));
-    const Dense dn = BuildDense(d);
+    const Dense dn = BuildDense(d, rng);
     const std::vector<double> v = SpeedProfile(dn, rng);
     const std::size_t n = dn.pts.size();
 

@@ -1,6 +1,7 @@
 // render_set: draws a character set file as an SVG picture.
 //
 // Usage:  render_set FILE.set [--time TEXT] [--dots] [-o OUT.svg]
+//         render_set FILE.set --list
 //   Without --time: the 13 glyphs in a 7 + 6 grid of 230 x 323 cells, each cell
 //   outlined, the glyph drawn as one line through its points, a label under each cell.
 //   With --time: the characters of TEXT in adjacent cells, as the clock lays them out
@@ -9,6 +10,9 @@
 //   "12:34", "9:05", "1205", "12:05P" and "12:05 PM" all work (a and p also do).
 //   --dots marks every recorded point with a small dot.
 //   -o writes the SVG to OUT.svg instead of standard output.
+//   --list prints, instead of a picture, each slot's points as read (one line per slot:
+//   the slot number, the point count of the text, then the points), for checking a
+//   file or the reading rules.
 //
 // The file is read the way the clock reads set files, and nothing is rejected:
 //   - a line ends at CR, and a LF right after that CR belongs to the line end; a LF on
@@ -213,7 +217,8 @@ int SlotOf(char c) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: render_set FILE.set [--time TEXT] [--dots] [-o OUT.svg]\n");
+    std::fprintf(stderr, "usage: render_set FILE.set [--time TEXT] [--dots] [-o OUT.svg]\n"
+                         "       render_set FILE.set --list\n");
     return 2;
 }
 
@@ -221,7 +226,7 @@ int Usage() {
 
 int main(int argc, char** argv) {
     std::string input, output, timeText;
-    bool haveTime = false, dots = false;
+    bool haveTime = false, dots = false, list = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--time" && i + 1 < argc) {
@@ -231,6 +236,8 @@ int main(int argc, char** argv) {
             output = argv[++i];
         } else if (a == "--dots") {
             dots = true;
+        } else if (a == "--list") {
+            list = true;
         } else if (!a.empty() && a[0] != '-' && input.empty()) {
             input = a;
         } else {
@@ -246,6 +253,19 @@ int main(int argc, char** argv) {
     }
     const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const std::vector<std::string> lines = SplitSet(data);
+
+    if (list) {
+        for (int s = 0; s < kSlots; ++s) {
+            const std::string& text = lines[static_cast<std::size_t>(s)];
+            const std::vector<Point> pts = GlyphPoints(text);
+            // PointCount: whole pairs of fields; the drawn points may add a dangling x
+            std::printf("%d %zu%s:", s, FieldStarts(text).size() / 2,
+                        IsBlank(text) ? " empty" : "");
+            for (const Point& p : pts) std::printf(" %s,%s", Num(p.x).c_str(), Num(p.y).c_str());
+            std::printf("\n");
+        }
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
 
     std::string svg;
     const int margin = 20, labelH = 40;
