@@ -132,6 +132,32 @@ private:
     HDC dc_;
 };
 
+// The device context of one WM_PAINT, from BeginPaint, ended with EndPaint.
+// Counted with the window DCs.
+class PaintDc {
+public:
+    explicit PaintDc(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {
+        if (dc_) CountHandleOpened(HandleKind::WindowDc);
+    }
+    ~PaintDc() {
+        if (dc_) {
+            EndPaint(window_, &paint_);
+            CountHandleClosed(HandleKind::WindowDc);
+        }
+    }
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+
+    HDC Get() const { return dc_; }
+    const RECT& Area() const { return paint_.rcPaint; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
 // Selects an object into a device context and puts the previous one back.
 class SelectedObject {
 public:

@@ -7,8 +7,13 @@
 // Used three times: the main window's trails colour field, the Character
 // Creator's drawing area, and the picture filling a clock run's ink overlay.
 //
-// Each thread has one current surface; the drawing operations work on it.
-// One lock per surface keeps two threads from drawing into one bitmap at once.
+// Each thread has one current surface; the drawing operations work on it, and
+// do nothing while the thread has none (or its surface's window is gone).
+// One lock per surface keeps two threads from drawing into one bitmap at once;
+// painting the control takes it too. The screen is updated outside the lock:
+// on the window's own thread through UpdateWindow, from any other thread by
+// copying the bitmap straight to the control, so a drawing thread never waits
+// for the window's thread (which may itself be waiting for the drawing thread).
 //
 // Coordinates: on a surface laid out in pixels a coordinate is a pixel; on a
 // surface in a dialog laid out in dialog units a coordinate c becomes the pixel
@@ -60,3 +65,9 @@ void SurfacePrint(std::string_view text);
 void SurfaceCopy(HBITMAP source, const RECT& sourceRect, POINT destination);
 // InvalidateRect without erase, then UpdateWindow.
 void SurfaceRefresh();
+
+// For tests: the colour of pixel (x, y) of a surface's bitmap, in pixels of
+// the bitmap, read under the surface's lock; CLR_INVALID when `control` is not
+// a live surface or the pixel lies outside it. And the bitmap's size.
+COLORREF SurfaceBitmapPixel(HWND control, int x, int y);
+SIZE SurfaceBitmapSize(HWND control);

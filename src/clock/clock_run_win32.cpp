@@ -1,0 +1,90 @@
+// A clock run: the current time written on the screen with the real cursor,
+// optionally inked into an overlay that fades out at the end.
+
+#include "clock/clock_run.h"
+
+#include <atomic>
+
+#include "app/settings.h"
+#include "charset/character_set.h"
+#include "clock/clock_plan.h"
+#include "clock/time_text.h"
+#include "clock/trail_overlay_win32.h"
+#include "platform/screen.h"
+#include "platform/threads.h"
+#include "platform/time.h"
+
+namespace {
+
+constexpr int kScreenImageWaitMilliseconds = 500;
+constexpr int kPauseAfterCharacterMilliseconds = 200;
+
+std::atomic<int> g_activeRuns{0};
+
+// One character: the cursor visits the planned points of its recording,
+// waiting SlowdownFactor ms at each; with an overlay each segment is inked and
+// shown before the cursor gets there. The acceleration, the ink colour and the
+// recording count as they are now; the slowdown is read afresh at every wait.
+void DrawCharacter(char character, ScreenPoint cell, double scale, TrailOverlay& overlay) {
+    Settings& settings = ProgramSettings();
+    const std::int32_t acceleration = RunAcceleration(settings.AccelerationFactor.load());
+    const int colour = settings.TrailsColor.load();
+    const std::string recording = ProgramCharacterSet().Slot(SlotForCharacter(character));
+    bool first = true;
+    VisitGlyphPoints(recording, cell, scale, acceleration, [&](ScreenPoint point) {
+        if (first) overlay.BeginStroke(point, colour);
+        first = false;
+        overlay.InkTo(point);
+        MoveCursorTo(point.x, point.y);
+        SleepMilliseconds(RunSlowdown(settings.SlowdownFactor.load()));
+    });
+}
+
+void RunClock() {
+    Settings& settings = ProgramSettings();
+    const TimeOfDay now = LocalTimeOfDay();
+    const std::string drawn =
+        DrawnText(FormatClockTime(settings.ClockStyle.Get(), now.hour, now.minute));
+    const bool trails = settings.LeaveMouseTrails.load() != 0;
+    const WorkAreaSize area = DesktopWorkArea();
+    const ClockLayout layout =
+        ComputeClockLayout(static_cast<std::int32_t>(drawn.size()),
+                           RunHeight(settings.MaxPixelHeight.load()), area.width, area.height);
+
+    TrailOverlay overlay;
+    if (trails) {
+        // Half a second before the photograph, as runs have always paused; it
+        // also lets the window that started the run finish repainting first.
+        SleepMilliseconds(kScreenImageWaitMilliseconds);
+        overlay = TrailOverlay::Open(layout, CaptureScreenImage());
+    }
+
+    ShowArrowCursor();
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        DrawCharacter(drawn[i], CellOrigin(layout, static_cast<std::int32_t>(i)), layout.Scale,
+                      overlay);
+        SleepMilliseconds(kPauseAfterCharacterMilliseconds);
+    }
+    overlay.FadeOut();
+}
+
+void ClockRunThread(void*) {
+    try {
+        RunClock();
+    } catch (...) {
+        // Out of memory mid-run: the overlay has been destroyed on the way out,
+        // and the run just ends.
+    }
+    g_activeRuns.fetch_sub(1);
+}
+
+}  // namespace
+
+void StartClockRun() {
+    g_activeRuns.fetch_add(1);
+    if (!StartWorkerThread(ClockRunThread, nullptr)) g_activeRuns.fetch_sub(1);
+}
+
+int ActiveClockRuns() {
+    return g_activeRuns.load();
+}

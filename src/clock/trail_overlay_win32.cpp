@@ -1,0 +1,116 @@
+#include "clock/trail_overlay_win32.h"
+
+#include "platform/time.h"
+#include "ui/drawing_surface.h"
+
+namespace {
+
+constexpr char kOverlayClass[] = "SpindriftTrailOverlay";
+constexpr int kSurfaceId = 1;
+constexpr BYTE kOpacity = 128;
+constexpr int kImageShift = 3;  // the picture is taken from 3 pixels right of the row
+constexpr int kInkWidth = 5;
+constexpr int kFadeStep = 8;
+constexpr int kFadeWaitMilliseconds = 50;
+
+bool RegisterOverlayClass() {
+    static const bool registered = [] {
+        WNDCLASSEXA overlay{};
+        overlay.cbSize = sizeof overlay;
+        overlay.lpfnWndProc = DefWindowProcA;
+        overlay.hInstance = GetModuleHandleA(nullptr);
+        overlay.lpszClassName = kOverlayClass;
+        // No background brush: the surface covers the whole client area.
+        return RegisterClassExA(&overlay) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    }();
+    return registered;
+}
+
+void SetOpacity(HWND window, int alpha) {
+    SetLayeredWindowAttributes(window, 0, static_cast<BYTE>(alpha), LWA_ALPHA);
+}
+
+}  // namespace
+
+OwnedBitmap CaptureScreenImage() {
+    // The virtual screen measured from the origin, so that pixel (0, 0) is the
+    // screen origin and every monitor right of or below it is included.
+    const int width = GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int height = GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    if (width <= 0 || height <= 0) return {};
+    WindowDc screen(nullptr);
+    if (!screen) return {};
+    OwnedBitmap image(CreateCompatibleBitmap(screen.Get(), width, height));
+    MemoryDc copy(CreateCompatibleDC(screen.Get()));
+    if (!image || !copy) return {};
+    SelectedObject target(copy.Get(), image.Get());
+    if (!BitBlt(copy.Get(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY)) return {};
+    return image;
+}
+
+TrailOverlay TrailOverlay::Open(const ClockLayout& layout, OwnedBitmap screenImage) {
+    TrailOverlay overlay;
+    if (!screenImage || !RegisterOverlayClass()) return overlay;
+    const int width = layout.TotalWidth;
+    const int height = layout.TotalHeight;
+    // A borderless popup: its client area is the whole window.
+    overlay.window_.Reset(CreateWindowExA(WS_EX_CONTROLPARENT, kOverlayClass, "1", WS_POPUP,
+                                          layout.Left, layout.Top, width, height, nullptr, nullptr,
+                                          GetModuleHandleA(nullptr), nullptr));
+    if (!overlay.window_) return overlay;
+    overlay.layout_ = layout;
+    const HWND window = overlay.window_.Get();
+    SetWindowLongA(window, GWL_EXSTYLE, GetWindowLongA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetOpacity(window, kOpacity);
+    if (!CreateDrawingSurface(window, kSurfaceId, 0, 0, width, height, WS_TABSTOP,
+                              SurfaceLayout::Pixels)) {
+        overlay.Close();
+        return overlay;
+    }
+
+    SurfaceAttach(window, kSurfaceId, false);
+    SurfaceCopy(screenImage.Get(),
+                RECT{layout.Left + kImageShift, layout.Top, layout.Left + kImageShift + width,
+                     layout.Top + height},
+                POINT{0, 0});
+    screenImage.Reset();
+    SurfacePenWidth(kInkWidth);
+    // Shown without activation: the user's window keeps the keyboard focus,
+    // and the overlay never becomes the active window that the system would
+    // have to hand the focus back from when it goes.
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return overlay;
+}
+
+TrailOverlay::~TrailOverlay() {
+    Close();
+}
+
+void TrailOverlay::BeginStroke(ScreenPoint first, int colour) {
+    if (!window_) return;
+    colour_ = colour == -1 ? static_cast<int>(GetSysColor(COLOR_WINDOWTEXT)) : colour;
+    const ScreenPoint at = OverlayPoint(layout_, first);
+    SurfacePixel(at.x, at.y, colour_);
+}
+
+void TrailOverlay::InkTo(ScreenPoint point) {
+    if (!window_) return;
+    const ScreenPoint at = OverlayPoint(layout_, point);
+    SurfaceLine(at.x, at.y, colour_);
+}
+
+void TrailOverlay::FadeOut() {
+    if (!window_) return;
+    for (int alpha = kOpacity; alpha >= 0; alpha -= kFadeStep) {
+        SetOpacity(window_.Get(), alpha);
+        SleepMilliseconds(kFadeWaitMilliseconds);
+    }
+    Close();
+}
+
+void TrailOverlay::Close() {
+    if (!window_) return;
+    SurfaceDetach();
+    window_.Reset();
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The ink overlay of a clock run with trails: a half-transparent popup over
+// the row of cells, showing a picture of the screen taken just before, into
+// which the strokes are inked as the cursor moves. The run's thread creates,
+// draws, fades and destroys it; that thread runs no message loop, so every
+// change is pushed to the screen at once.
+
+#include <windows.h>
+
+#include "clock/clock_plan.h"
+#include "platform/handles.h"
+
+// A picture of the whole screen whose pixel (0, 0) is the screen origin, copied
+// from the screen's device context. Empty when the screen cannot be read.
+OwnedBitmap CaptureScreenImage();
+
+class TrailOverlay {
+public:
+    TrailOverlay() = default;
+    ~TrailOverlay();
+    TrailOverlay(TrailOverlay&&) noexcept = default;
+    TrailOverlay& operator=(TrailOverlay&&) noexcept = default;
+
+    // Builds the overlay over the layout's row (caption "1", alpha 128), fills
+    // it with the block of the screen image that starts 3 pixels right of the
+    // row's left edge, and shows it without taking the focus. Empty (no ink)
+    // when there is no image or no window can be made.
+    static TrailOverlay Open(const ClockLayout& layout, OwnedBitmap screenImage);
+
+    explicit operator bool() const { return static_cast<bool>(window_); }
+
+    // Starts a character's stroke: a dot of ink at its first point (screen
+    // coordinates). `colour` is 0x00BBGGRR, or -1 for the window-text colour.
+    void BeginStroke(ScreenPoint first, int colour);
+    // Inks a segment from the pen's position to the point and shows it.
+    void InkTo(ScreenPoint point);
+    // Fades the overlay from alpha 128 to 0 in 17 steps of 50 ms, then
+    // destroys it.
+    void FadeOut();
+
+private:
+    void Close();
+
+    OwnedWindow window_;
+    ClockLayout layout_;
+    int colour_ = 0;
+};

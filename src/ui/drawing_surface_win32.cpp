@@ -1,0 +1,175 @@
+// The drawing surface control: a subclassed owner-drawn STATIC that paints
+// itself from its off-screen bitmap.
+
+#include "ui/drawing_surface.h"
+
+#include <commctrl.h>
+
+#include <unordered_map>
+
+#include "ui/surface_state_win32.h"
+
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+
+// Live surfaces by control. Drawing threads find their target here, so a
+// control destroyed while another thread still has it attached is simply no
+// longer found; the shared state outlives the lookup that is using it.
+std::mutex g_surfacesLock;
+std::unordered_map<HWND, std::shared_ptr<SurfaceState>> g_surfaces;
+
+void Forget(HWND control) {
+    std::shared_ptr<SurfaceState> surface;
+    {
+        std::lock_guard registry(g_surfacesLock);
+        const auto found = g_surfaces.find(control);
+        if (found == g_surfaces.end()) return;
+        surface = std::move(found->second);
+        g_surfaces.erase(found);
+    }
+    std::lock_guard guard(surface->lock);
+    surface->Release();
+}
+
+void BlitToScreen(SurfaceState& surface, HDC target, const RECT& area) {
+    std::lock_guard guard(surface.lock);
+    if (!surface.dc) return;
+    BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top,
+           surface.dc.Get(), area.left, area.top, SRCCOPY);
+}
+
+void Paint(HWND control) {
+    PaintDc paint(control);
+    if (!paint) return;
+    if (const auto surface = FindSurface(control))
+        BlitToScreen(*surface, paint.Get(), paint.Area());
+}
+
+LRESULT CALLBACK SurfaceProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                             DWORD_PTR) {
+    try {
+        switch (message) {
+        case WM_PAINT:
+            Paint(control);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // the bitmap covers every pixel
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(control, SurfaceProc, kSubclassId);
+            Forget(control);
+            break;
+        }
+    } catch (...) {
+        // Nothing may unwind into the window manager; a failed paint shows later.
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
+HFONT CreateSurfaceFont(HDC screen) {
+    LOGFONTA font{};
+    font.lfHeight = -(GetDeviceCaps(screen, LOGPIXELSY) * 8) / 72;
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(font.lfFaceName, "MS Sans Serif", LF_FACESIZE);
+    return CreateFontIndirectA(&font);
+}
+
+// The bitmap, its DC and the drawing state a new surface starts with.
+bool PrepareBitmap(SurfaceState& surface) {
+    WindowDc screen(nullptr);
+    if (!screen) return false;
+    surface.dc.Reset(CreateCompatibleDC(screen.Get()));
+    // A control of no size still gets a pixel, so that its DC is usable.
+    surface.bitmap.Reset(CreateCompatibleBitmap(screen.Get(), surface.width > 0 ? surface.width : 1,
+                                                surface.height > 0 ? surface.height : 1));
+    surface.font.Reset(CreateSurfaceFont(screen.Get()));
+    if (!surface.dc || !surface.bitmap) return false;
+    const HDC dc = surface.dc.Get();
+    surface.bitmapSelection.emplace(dc, surface.bitmap.Get());
+    if (surface.font) surface.fontSelection.emplace(dc, surface.font.Get());
+
+    surface.background = GetSysColor(COLOR_BTNFACE);
+    OwnedBrush face(CreateSolidBrush(surface.background));
+    const RECT all{0, 0, surface.width, surface.height};
+    if (face) FillRect(dc, &all, face.Get());
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, surface.background);
+    SetBkMode(dc, OPAQUE);
+    MoveToEx(dc, 0, 0, nullptr);
+    return true;
+}
+
+SIZE ClientSize(HWND control) {
+    RECT client{};
+    GetClientRect(control, &client);
+    return {client.right, client.bottom};
+}
+
+// Gives a new STATIC its bitmap and its painting; false if either fails.
+bool AdoptControl(HWND control, SurfaceScale scale) {
+    try {
+        auto surface = std::make_shared<SurfaceState>();
+        surface->control = control;
+        surface->scale = scale;
+        const SIZE client = ClientSize(control);
+        surface->width = client.cx;
+        surface->height = client.cy;
+        if (!PrepareBitmap(*surface)) return false;
+        {
+            std::lock_guard registry(g_surfacesLock);
+            g_surfaces[control] = surface;
+        }
+        if (SetWindowSubclass(control, SurfaceProc, kSubclassId, 0)) return true;
+        Forget(control);
+        return false;
+    } catch (...) {
+        return false;  // a surface that was not registered is released with its last owner
+    }
+}
+
+}  // namespace
+
+void SurfaceState::Release() {
+    fontSelection.reset();
+    bitmapSelection.reset();
+    pen.Reset();
+    font.Reset();
+    bitmap.Reset();
+    dc.Reset();
+}
+
+std::shared_ptr<SurfaceState> FindSurface(HWND control) {
+    std::lock_guard registry(g_surfacesLock);
+    const auto found = g_surfaces.find(control);
+    return found == g_surfaces.end() ? nullptr : found->second;
+}
+
+void ShowOnScreen(SurfaceState& surface, RECT changed) {
+    if (changed.right <= changed.left || changed.bottom <= changed.top) return;
+    InvalidateRect(surface.control, &changed, FALSE);
+    if (GetWindowThreadProcessId(surface.control, nullptr) == GetCurrentThreadId()) {
+        UpdateWindow(surface.control);
+        return;
+    }
+    WindowDc screen(surface.control);
+    if (screen) BlitToScreen(surface, screen.Get(), changed);
+}
+
+HWND CreateDrawingSurface(HWND parent, int id, int x, int y, int width, int height, DWORD style,
+                          SurfaceLayout layout) {
+    RECT area{x, y, x + width, y + height};
+    if (layout == SurfaceLayout::DialogUnits) MapDialogRect(parent, &area);
+    const HWND control = CreateWindowExA(
+        0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_OWNERDRAW | style, area.left, area.top,
+        area.right - area.left, area.bottom - area.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    if (!control) return nullptr;
+    const SurfaceScale scale =
+        layout == SurfaceLayout::DialogUnits
+            ? DialogUnitScale(ClientSize(control).cx, ClientSize(control).cy, width, height)
+            : PixelScale();
+    if (AdoptControl(control, scale)) return control;
+    DestroyWindow(control);
+    return nullptr;
+}
