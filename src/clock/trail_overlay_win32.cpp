@@ -20,6 +20,7 @@ bool RegisterOverlayClass() {
         overlay.lpfnWndProc = DefWindowProcA;
         overlay.hInstance = GetModuleHandleA(nullptr);
         overlay.lpszClassName = kOverlayClass;
+        overlay.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // the arrow
         // No background brush: the surface covers the whole client area.
         return RegisterClassExA(&overlay) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
     }();
@@ -28,6 +29,18 @@ bool RegisterOverlayClass() {
 
 void SetOpacity(HWND window, int alpha) {
     SetLayeredWindowAttributes(window, 0, static_cast<BYTE>(alpha), LWA_ALPHA);
+}
+
+// The run's thread has no message loop, but it looks at its messages after
+// every change: the system counts a window whose thread never does so as hung
+// (and may swap in a ghost after a few seconds), programs that broadcast with
+// SendMessage would wait on it, and Wine copies a window's picture to the
+// display only when a thread of the program looks. Messages waiting for the
+// overlay (mouse moves, mostly) get the default handling.
+void AnswerMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        if (message.message != WM_QUIT) DispatchMessageA(&message);
 }
 
 }  // namespace
@@ -80,6 +93,7 @@ TrailOverlay TrailOverlay::Open(const ClockLayout& layout, OwnedBitmap screenIma
     // have to hand the focus back from when it goes.
     ShowWindow(window, SW_SHOWNOACTIVATE);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    AnswerMessages();
     return overlay;
 }
 
@@ -92,18 +106,21 @@ void TrailOverlay::BeginStroke(ScreenPoint first, int colour) {
     colour_ = colour == -1 ? static_cast<int>(GetSysColor(COLOR_WINDOWTEXT)) : colour;
     const ScreenPoint at = OverlayPoint(layout_, first);
     SurfacePixel(at.x, at.y, colour_);
+    AnswerMessages();
 }
 
 void TrailOverlay::InkTo(ScreenPoint point) {
     if (!window_) return;
     const ScreenPoint at = OverlayPoint(layout_, point);
     SurfaceLine(at.x, at.y, colour_);
+    AnswerMessages();
 }
 
 void TrailOverlay::FadeOut() {
     if (!window_) return;
     for (int alpha = kOpacity; alpha >= 0; alpha -= kFadeStep) {
         SetOpacity(window_.Get(), alpha);
+        AnswerMessages();
         SleepMilliseconds(kFadeWaitMilliseconds);
     }
     Close();

@@ -24,11 +24,13 @@ public:
 
     UniqueHandle(const UniqueHandle&) = delete;
     UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
+    // Moving hands the one handle over: it stays counted once.
+    UniqueHandle(UniqueHandle&& other) noexcept
+        : handle_(std::exchange(other.handle_, Traits::Invalid())) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         if (this != &other) {
             Reset();
-            handle_ = other.Release();
+            handle_ = std::exchange(other.handle_, Traits::Invalid());
         }
         return *this;
     }

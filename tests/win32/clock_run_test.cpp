@@ -1,0 +1,293 @@
+#include "clock/clock_run.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/settings.h"
+#include "charset/character_set.h"
+#include "clock/clock_plan.h"
+#include "clock/time_text.h"
+#include "platform/handles.h"
+#include "platform/screen.h"
+#include "platform/time.h"
+#include "test_windows.h"
+#include "ui/drawing_surface.h"
+
+namespace {
+
+using Points = std::vector<ScreenPoint>;
+
+constexpr COLORREF kInk = RGB(255, 0, 0);
+constexpr COLORREF kBackdrop = RGB(0, 160, 0);
+
+// Slot s: a stroke right along y 30, then down to y 90; no two slots alike.
+std::string TestRecording(GlyphSlot s) {
+    const int x = 20 + 10 * s;
+    return std::to_string(x) + ",30, " + std::to_string(x + 40) + ",30, " + std::to_string(x + 40) +
+           ",90";
+}
+
+class ClockRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetDefaultSettings();
+        Settings& s = ProgramSettings();
+        s.ClockStyle.Set("HH:MM (24hr)");
+        s.SlowdownFactor = 10;
+        s.AccelerationFactor = 1;
+        GlyphTexts texts;
+        for (GlyphSlot slot = 0; slot < kGlyphSlotCount; ++slot)
+            texts[slot] = TestRecording(slot);
+        ProgramCharacterSet().Load(texts);
+    }
+    void TearDown() override {
+        WaitUntil([] { return ActiveClockRuns() == 0; }, 30000);
+        ProgramCharacterSet().Clear();
+        SetDefaultSettings();
+    }
+};
+
+ClockLayout PlannedLayout(const std::string& drawn) {
+    const WorkAreaSize area = DesktopWorkArea();
+    return ComputeClockLayout(static_cast<std::int32_t>(drawn.size()),
+                              RunHeight(ProgramSettings().MaxPixelHeight), area.width, area.height);
+}
+
+std::string DrawnNow() {
+    const TimeOfDay now = LocalTimeOfDay();
+    return DrawnText(FormatClockTime(ProgramSettings().ClockStyle.Get(), now.hour, now.minute));
+}
+
+// The points a run started now visits, from the plan.
+Points PlannedPoints(const std::string& drawn) {
+    const ClockLayout layout = PlannedLayout(drawn);
+    const std::int32_t acceleration = RunAcceleration(ProgramSettings().AccelerationFactor);
+    Points points;
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        const Points glyph = GlyphPoints(ProgramCharacterSet().Slot(SlotForCharacter(drawn[i])),
+                                         CellOrigin(layout, static_cast<std::int32_t>(i)),
+                                         layout.Scale, acceleration);
+        points.insert(points.end(), glyph.begin(), glyph.end());
+    }
+    return points;
+}
+
+Points Collapsed(const Points& points) {
+    Points collapsed;
+    for (const ScreenPoint& p : points)
+        if (collapsed.empty() || !(collapsed.back() == p)) collapsed.push_back(p);
+    return collapsed;
+}
+
+ScreenPoint CursorNow() {
+    POINT p{};
+    GetCursorPos(&p);
+    return {p.x, p.y};
+}
+
+// Starts a run and follows the cursor from this thread until the run ends.
+Points TraceRun() {
+    SetCursorPos(1, 1);
+    StartClockRun();
+    Points trace;
+    ScreenPoint last = CursorNow();
+    WaitUntil(
+        [&] {
+            for (int i = 0; i < 200; ++i) {
+                const ScreenPoint now = CursorNow();
+                if (!(now == last)) trace.push_back(last = now);
+            }
+            return ActiveClockRuns() == 0;
+        },
+        30000);
+    return trace;
+}
+
+TEST_F(ClockRun, TheCursorVisitsExactlyThePlannedPoints) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const std::string drawn = DrawnNow();
+        const Points trace = TraceRun();
+        if (DrawnNow() != drawn) continue;  // the minute turned during the run
+        const Points planned = PlannedPoints(drawn);
+        ASSERT_GE(drawn.size(), 3u);
+        EXPECT_EQ(planned.size(), 3 * drawn.size());
+        EXPECT_EQ(trace, Collapsed(planned));
+        EXPECT_EQ(CursorNow(), planned.back());
+        return;
+    }
+    FAIL() << "the time kept changing";
+}
+
+TEST_F(ClockRun, OutOfRangeSettingsStillMakeAFiniteRun) {
+    Settings& s = ProgramSettings();
+    s.AccelerationFactor = 0;  // a step of 0 would never finish a character
+    s.SlowdownFactor = -5;
+    s.MaxPixelHeight = 0;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const std::string drawn = DrawnNow();
+        SetCursorPos(1, 1);
+        StartClockRun();
+        ASSERT_TRUE(WaitUntil([] { return ActiveClockRuns() == 0; }, 30000));
+        if (DrawnNow() != drawn) continue;
+        // Acceleration 1 and height 50: the last point of the last cell.
+        const ClockLayout layout = PlannedLayout(drawn);
+        EXPECT_EQ(layout.CellHeight, 50);
+        EXPECT_EQ(CursorNow(), PlannedPoints(drawn).back());
+        return;
+    }
+    FAIL() << "the time kept changing";
+}
+
+// Text on the clipboard, or "" when there is none.
+std::string ClipboardText() {
+    if (!OpenClipboard(nullptr)) return {};
+    std::string text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text = bytes;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void PutTextOnClipboard(const std::string& text) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);  // the clipboard owns it now
+    CloseClipboard();
+}
+
+BOOL CALLBACK FindOverlay(HWND window, LPARAM found) {
+    char caption[8] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    if (std::string(caption) == "1" && IsWindowVisible(window) &&
+        (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND TrailOverlayWindow() {
+    HWND found = nullptr;
+    EnumWindows(FindOverlay, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// A plain green window on the screen, shown without taking the focus.
+class Backdrop {
+public:
+    Backdrop(int left, int top, int width, int height) : brush_(CreateSolidBrush(kBackdrop)) {
+        WNDCLASSA backdrop{};
+        backdrop.lpfnWndProc = DefWindowProcA;
+        backdrop.hInstance = GetModuleHandleA(nullptr);
+        backdrop.hbrBackground = brush_.Get();
+        backdrop.lpszClassName = "SpindriftTestBackdrop";
+        RegisterClassA(&backdrop);
+        window_.Reset(CreateWindowExA(0, "SpindriftTestBackdrop", "", WS_POPUP, left, top, width,
+                                      height, nullptr, nullptr, GetModuleHandleA(nullptr),
+                                      nullptr));
+        ShowWindow(window_.Get(), SW_SHOWNOACTIVATE);
+        UpdateWindow(window_.Get());
+        PumpMessages();
+    }
+    ~Backdrop() {
+        window_.Reset();
+        UnregisterClassA("SpindriftTestBackdrop", GetModuleHandleA(nullptr));
+    }
+
+private:
+    OwnedBrush brush_;
+    OwnedWindow window_;
+};
+
+std::vector<long> LiveHandleCounts() {
+    std::vector<long> counts;
+    for (int kind = 0; kind < static_cast<int>(HandleKind::KindCount); ++kind)
+        counts.push_back(LiveHandles(static_cast<HandleKind>(kind)));
+    return counts;
+}
+
+TEST_F(ClockRun, TrailsInkAHalfTransparentPictureOfTheScreenAndLeaveTheClipboardAlone) {
+    Settings& s = ProgramSettings();
+    s.LeaveMouseTrails = 1;
+    s.TrailsColor = static_cast<std::int32_t>(kInk);
+    s.SlowdownFactor = 20;
+    const std::string drawn = DrawnNow();
+    const ClockLayout layout = PlannedLayout(drawn);
+    // Green from 5 pixels into the overlay's picture, which starts 3 pixels right of it.
+    Backdrop backdrop(layout.Left + 3 + 5, layout.Top, layout.TotalWidth, layout.TotalHeight);
+    PutTextOnClipboard("kept across the run");
+    const std::vector<long> handlesBefore = LiveHandleCounts();
+
+    StartClockRun();
+    HWND overlay = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (overlay = TrailOverlayWindow()) != nullptr; }));
+    RECT frame{};
+    GetWindowRect(overlay, &frame);
+    EXPECT_EQ(frame.left, layout.Left);
+    EXPECT_EQ(frame.top, layout.Top);
+    RECT client{};
+    GetClientRect(overlay, &client);
+    EXPECT_EQ(client.right, layout.TotalWidth);
+    EXPECT_EQ(client.bottom, layout.TotalHeight);
+    EXPECT_EQ(GetWindowLongA(overlay, GWL_EXSTYLE) & WS_EX_CONTROLPARENT, WS_EX_CONTROLPARENT);
+    EXPECT_EQ(GetWindowLongA(overlay, GWL_STYLE) & (WS_CAPTION | WS_BORDER), 0);
+    EXPECT_EQ(GetWindow(overlay, GW_OWNER), nullptr);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    EXPECT_TRUE(GetLayeredWindowAttributes(overlay, nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 128);
+    EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
+    EXPECT_GT(LiveHandles(HandleKind::GdiObject), handlesBefore[int(HandleKind::GdiObject)]);
+
+    const HWND picture = GetWindow(overlay, GW_CHILD);
+    EXPECT_EQ(SurfaceBitmapSize(picture).cx, layout.TotalWidth);
+    EXPECT_EQ(SurfaceBitmapSize(picture).cy, layout.TotalHeight);
+    // The screen picture, taken 3 pixels right of the overlay's left edge.
+    EXPECT_NE(SurfaceBitmapPixel(picture, 4, 200), kBackdrop);
+    EXPECT_EQ(SurfaceBitmapPixel(picture, 5, 200), kBackdrop);
+    // Ink: the first character's first point, the middle of its first stroke
+    // and its last point, in overlay coordinates.
+    const int cell = SlotForCharacter(drawn[0]) * 10;
+    EXPECT_TRUE(WaitUntil([&] {
+        PumpMessages();
+        return SurfaceBitmapPixel(picture, 20 + cell, 30) == kInk &&
+               SurfaceBitmapPixel(picture, 40 + cell, 30) == kInk &&
+               SurfaceBitmapPixel(picture, 60 + cell, 60) == kInk;
+    }));
+    EXPECT_EQ(SurfaceBitmapPixel(picture, 40 + cell, 60), kBackdrop);
+
+    ASSERT_TRUE(WaitUntil([] { return ActiveClockRuns() == 0; }, 30000));
+    EXPECT_FALSE(IsWindow(overlay));
+    EXPECT_EQ(ClipboardText(), "kept across the run");
+    EXPECT_EQ(LiveHandleCounts(), handlesBefore);
+}
+
+TEST_F(ClockRun, AnEmptyTimeTextMovesNothingButStillFadesItsOverlay) {
+    Settings& s = ProgramSettings();
+    s.ClockStyle.Set("no such style");
+    s.LeaveMouseTrails = 1;
+    SetCursorPos(7, 9);
+    const std::vector<long> handlesBefore = LiveHandleCounts();
+    StartClockRun();
+    HWND overlay = nullptr;
+    EXPECT_TRUE(WaitUntil([&] { return (overlay = TrailOverlayWindow()) != nullptr; }));
+    RECT frame{};
+    GetWindowRect(overlay, &frame);
+    EXPECT_EQ(frame.right - frame.left, 0);
+    ASSERT_TRUE(WaitUntil([] { return ActiveClockRuns() == 0; }, 30000));
+    EXPECT_FALSE(IsWindow(overlay));
+    EXPECT_EQ(CursorNow(), (ScreenPoint{7, 9}));
+    EXPECT_EQ(LiveHandleCounts(), handlesBefore);
+}
+
+}  // namespace

@@ -1,0 +1,88 @@
+#include "test_windows.h"
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+#include "platform/handles.h"
+
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMilliseconds) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > static_cast<DWORD>(timeoutMilliseconds)) return false;
+        Sleep(1);
+    }
+    return true;
+}
+
+void PumpMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+COLORREF WindowPixel(HWND window, int x, int y) {
+    WindowDc dc(window);
+    return GetPixel(dc.Get(), x, y);
+}
+
+HWND FindTopLevelWindow(const char* className, const char* caption) {
+    const HWND window = FindWindowA(className, caption);
+    return window && IsWindowVisible(window) ? window : nullptr;
+}
+
+namespace {
+BOOL CALLBACK CollectText(HWND child, LPARAM collected) {
+    char text[1024] = {};
+    GetWindowTextA(child, text, sizeof text);
+    auto& all = *reinterpret_cast<std::string*>(collected);
+    if (!all.empty()) all += "|";
+    all += text;
+    return TRUE;
+}
+}  // namespace
+
+std::string ChildTexts(HWND window) {
+    std::string texts;
+    EnumChildWindows(window, CollectText, reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
+struct MessageBoxWatcher::State {
+    std::string caption;
+    std::atomic<bool> stop{false};
+    mutable std::mutex lock;
+    std::vector<Seen> boxes;
+    std::thread thread;
+};
+
+MessageBoxWatcher::MessageBoxWatcher(std::string caption) : state_(std::make_unique<State>()) {
+    state_->caption = std::move(caption);
+    state_->thread = std::thread([state = state_.get()] {
+        while (!state->stop) {
+            const HWND box = FindWindowA("#32770", state->caption.c_str());
+            if (box && IsWindowVisible(box)) {
+                Seen seen{ChildTexts(box), GetWindow(box, GW_OWNER),
+                          GetWindowLongA(box, GWL_EXSTYLE)};
+                {
+                    std::lock_guard guard(state->lock);
+                    state->boxes.push_back(seen);
+                }
+                SendMessageA(box, WM_COMMAND, IDOK, 0);
+            }
+            Sleep(5);
+        }
+    });
+}
+
+MessageBoxWatcher::~MessageBoxWatcher() {
+    state_->stop = true;
+    state_->thread.join();
+}
+
+std::vector<MessageBoxWatcher::Seen> MessageBoxWatcher::Boxes() const {
+    std::lock_guard guard(state_->lock);
+    return state_->boxes;
+}
