@@ -21,11 +21,12 @@ constexpr int kPauseAfterCharacterMilliseconds = 200;
 
 std::atomic<int> g_activeRuns{0};
 
-// One character: the cursor visits the planned points of its recording,
-// waiting SlowdownFactor ms at each; with an overlay each segment is inked and
-// shown before the cursor gets there. The acceleration, the ink colour and the
+// One character: the cursor visits the planned points of its recording, one
+// every SlowdownFactor ms; with an overlay each segment is inked and shown
+// before the cursor gets there, within the point's time. The acceleration, the ink colour and the
 // recording count as they are now; the slowdown is read afresh at every wait.
-void DrawCharacter(char character, ScreenPoint cell, double scale, TrailOverlay& overlay) {
+void DrawCharacter(char character, ScreenPoint cell, double scale, TrailOverlay& overlay,
+                   StepSchedule& schedule) {
     Settings& settings = ProgramSettings();
     const std::int32_t acceleration = RunAcceleration(settings.AccelerationFactor.load());
     const int colour = settings.TrailsColor.load();
@@ -36,7 +37,7 @@ void DrawCharacter(char character, ScreenPoint cell, double scale, TrailOverlay&
         first = false;
         overlay.InkTo(point);
         MoveCursorTo(point.x, point.y);
-        SleepMilliseconds(RunSlowdown(settings.SlowdownFactor.load()));
+        WaitNextStep(schedule, RunSlowdown(settings.SlowdownFactor.load()));
     });
 }
 
@@ -60,10 +61,11 @@ void RunClock() {
     }
 
     ShowArrowCursor();
+    StepSchedule schedule = StartSchedule();
     for (std::size_t i = 0; i < drawn.size(); ++i) {
         DrawCharacter(drawn[i], CellOrigin(layout, static_cast<std::int32_t>(i)), layout.Scale,
-                      overlay);
-        SleepMilliseconds(kPauseAfterCharacterMilliseconds);
+                      overlay, schedule);
+        WaitNextStep(schedule, kPauseAfterCharacterMilliseconds);
     }
     overlay.FadeOut();
 }

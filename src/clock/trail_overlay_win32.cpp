@@ -118,10 +118,11 @@ void TrailOverlay::InkTo(ScreenPoint point) {
 
 void TrailOverlay::FadeOut() {
     if (!window_) return;
+    StepSchedule schedule = StartSchedule();
     for (int alpha = kOpacity; alpha >= 0; alpha -= kFadeStep) {
         SetOpacity(window_.Get(), alpha);
         AnswerMessages();
-        SleepMilliseconds(kFadeWaitMilliseconds);
+        WaitNextStep(schedule, kFadeWaitMilliseconds);
     }
     Close();
 }

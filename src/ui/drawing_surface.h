@@ -10,10 +10,11 @@
 // Each thread has one current surface; the drawing operations work on it, and
 // do nothing while the thread has none (or its surface's window is gone).
 // One lock per surface keeps two threads from drawing into one bitmap at once;
-// painting the control takes it too. The screen is updated outside the lock:
-// on the window's own thread through UpdateWindow, from any other thread by
-// copying the bitmap straight to the control, so a drawing thread never waits
-// for the window's thread (which may itself be waiting for the drawing thread).
+// painting the control takes it too. Showing a change copies that part of the
+// bitmap straight to the control through its window DC, on whichever thread
+// draws: it is on the screen before the call returns, and a drawing thread
+// never waits for the window's thread (which may itself be waiting for it).
+// WM_PAINT repaints from the bitmap whenever the control is uncovered.
 //
 // Coordinates: on a surface laid out in pixels a coordinate is a pixel; on a
 // surface in a dialog laid out in dialog units a coordinate c becomes the pixel
@@ -46,8 +47,9 @@ HWND CreateDrawingSurface(HWND parent, int id, int x, int y, int width, int heig
                           SurfaceLayout layout);
 
 // Makes control `id` of `window` the calling thread's drawing target.
-// Unbuffered, every drawing operation shows on the screen before it returns;
-// buffered, the screen changes only at SurfaceRefresh. The last attach decides.
+// Unbuffered, every drawing operation shows its change on the screen before it
+// returns; buffered, the screen changes only at SurfaceRefresh. The last
+// attach decides.
 void SurfaceAttach(HWND window, int id, bool buffered);
 void SurfaceDetach();
 
@@ -63,7 +65,7 @@ void SurfaceBackground(int colour);
 void SurfacePrint(std::string_view text);
 // Copies a block of another bitmap into this one (SRCCOPY).
 void SurfaceCopy(HBITMAP source, const RECT& sourceRect, POINT destination);
-// InvalidateRect without erase, then UpdateWindow.
+// Shows the whole bitmap on the screen before it returns.
 void SurfaceRefresh();
 
 // For tests: the colour of pixel (x, y) of a surface's bitmap, in pixels of

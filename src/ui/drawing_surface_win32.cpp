@@ -147,11 +147,9 @@ std::shared_ptr<SurfaceState> FindSurface(HWND control) {
 
 void ShowOnScreen(SurfaceState& surface, RECT changed) {
     if (changed.right <= changed.left || changed.bottom <= changed.top) return;
-    InvalidateRect(surface.control, &changed, FALSE);
-    if (GetWindowThreadProcessId(surface.control, nullptr) == GetCurrentThreadId()) {
-        UpdateWindow(surface.control);
-        return;
-    }
+    // Copied straight through the control's DC rather than by invalidating and
+    // waiting for WM_PAINT: visible before this returns, from any thread, and
+    // a fraction of the cost per ink segment.
     WindowDc screen(surface.control);
     if (screen) BlitToScreen(surface, screen.Get(), changed);
 }

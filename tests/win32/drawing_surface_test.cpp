@@ -142,6 +142,15 @@ TEST(DrawingSurface, UnbufferedShowsAtOnceBufferedOnlyOnRefresh) {
     // Without a target, drawing does nothing.
     SurfaceClear(kBlue);
     EXPECT_EQ(dialog.Shown(30, 10), kRed);
+
+    // A window uncovered repaints from the bitmap, buffered drawing included.
+    SurfaceAttach(dialog.Window(), kAreaId, true);
+    SurfaceClear(kBlue);
+    SurfaceDetach();
+    EXPECT_EQ(dialog.Shown(30, 10), kRed);
+    RedrawWindow(dialog.Window(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_EQ(dialog.Shown(30, 10), kBlue);
 }
 
 TEST(DrawingSurface, ClearThenLineStartsAtTheOrigin) {
