@@ -21,10 +21,11 @@ GlyphTexts SetInUse() {
     return texts;
 }
 
-// The built-in set as the source tree holds it. The tests run under Wine,
-// whose drive Z: is the Unix root.
+// The built-in set as the source tree holds it. Under Wine the source tree has
+// a Unix path, which Wine's drive Z: maps.
 std::string SourceDefaultSet() {
-    std::string path = "Z:" SPINDRIFT_SOURCE_DIR "/resources/default.set";
+    std::string path = SPINDRIFT_SOURCE_DIR "/resources/default.set";
+    if (path.front() == '/') path = "Z:" + path;
     for (char& c : path)
         if (c == '/') c = '\\';
     return ReadBytes(path);
