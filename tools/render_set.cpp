@@ -1,7 +1,7 @@
-// render_set: draws a character set file as an SVG picture.
+// render-set: draws a character set file as an SVG picture.
 //
-// Usage:  render_set FILE.set [--time TEXT] [--dots] [-o OUT.svg]
-//         render_set FILE.set --list
+// Usage:  render-set FILE.set [--time TEXT] [--dots] [-o OUT.svg]
+//         render-set FILE.set --list
 //   Without --time: the 13 glyphs in a 7 + 6 grid of 230 x 323 cells, each cell
 //   outlined, the glyph drawn as one line through its points, a label under each cell.
 //   With --time: the characters of TEXT in adjacent cells, as the clock lays them out
@@ -14,7 +14,8 @@
 //   the slot number, the point count of the text, then the points), for checking a
 //   file or the reading rules.
 //
-// The file is read the way the clock reads set files, and nothing is rejected:
+// The file is read with the clock's own code (the core library), so it is read exactly
+// as the clock reads set files, and nothing is rejected:
 //   - a line ends at CR, and a LF right after that CR belongs to the line end; a LF on
 //     its own stays in the text; byte 26 ends the file; only the first 13 lines count,
 //     missing lines are empty glyphs;
@@ -29,139 +30,48 @@
 // Values are clamped to +-1e6 for drawing so that absurd numbers cannot upset the SVG.
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
-#include <iostream>
+#include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "base/number_text.h"
+#include "base/text.h"
+#include "charset/glyph_fields.h"
+#include "charset/set_file.h"
 
 namespace {
 
-constexpr int kSlots = 13;
+constexpr int kSlots = kGlyphSlotCount;
 constexpr int kCellW = 230, kCellH = 323;
 constexpr const char* kSlotLabel[kSlots] = {"0", "1", "2", "3", "4",  "5", "6",
                                             "7", "8", "9", ":", "AM", "PM"};
-
-// Splits the file into the 13 slot texts by the reader's line rules.
-std::vector<std::string> SplitSet(const std::string& data) {
-    std::vector<std::string> lines(kSlots);
-    std::size_t end = data.find('\x1a');
-    if (end == std::string::npos) end = data.size();
-    std::size_t i = 0;
-    for (int slot = 0; slot < kSlots; ++slot) {
-        if (i >= end) break;  // end of file: this and later slots stay empty
-        std::size_t cr = data.find('\r', i);
-        if (cr == std::string::npos || cr > end) cr = end;
-        lines[static_cast<std::size_t>(slot)] = data.substr(i, cr - i);
-        i = cr;
-        if (i < end) {
-            ++i;                                     // the CR
-            if (i < end && data[i] == '\n') ++i;     // and a LF right after it
-        }
-    }
-    return lines;
-}
-
-// Start offsets of the fields of a glyph text (blanks before each field skipped).
-std::vector<std::size_t> FieldStarts(const std::string& t) {
-    std::vector<std::size_t> starts;
-    std::size_t i = 0;
-    while (true) {
-        while (i < t.size() && t[i] == ' ') ++i;
-        starts.push_back(i);
-        if (i < t.size() && t[i] == '"') {
-            const std::size_t q = t.find('"', i + 1);
-            i = q == std::string::npos ? t.size() : q + 1;
-        }
-        const std::size_t comma = t.find(',', i);
-        if (comma == std::string::npos) break;
-        i = comma + 1;
-    }
-    return starts;
-}
-
-int DigitValue(char c, int base) {
-    int d = -1;
-    if (c >= '0' && c <= '9') d = c - '0';
-    else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-    return d >= 0 && d < base ? d : -1;
-}
-
-// The number at the start of t[i..]: blanks, tabs and LFs skipped, then a radix
-// literal or a decimal number; 0 when no digits follow.
-double NumberAt(const std::string& t, std::size_t i) {
-    while (i < t.size() && (t[i] == ' ' || t[i] == '\t' || t[i] == '\n')) ++i;
-    if (i < t.size() && t[i] == '&') {
-        ++i;
-        int base = 8;
-        if (i < t.size()) {
-            const char c = t[i];
-            if (c == 'H' || c == 'h') base = 16, ++i;
-            else if (c == 'B' || c == 'b') base = 2, ++i;
-            else if (c == 'O' || c == 'o' || c == 'Q' || c == 'q') ++i;
-        }
-        double v = 0;
-        for (int d; i < t.size() && (d = DigitValue(t[i], base)) >= 0; ++i)
-            v = std::min(v * base + d, 1e300);
-        return v;
-    }
-    // decimal: copy the longest prefix that forms a number and let strtod read it
-    std::string num;
-    std::size_t j = i;
-    if (j < t.size() && (t[j] == '+' || t[j] == '-')) num += t[j++];
-    bool digits = false, point = false;
-    for (; j < t.size(); ++j) {
-        if (t[j] >= '0' && t[j] <= '9') {
-            digits = true;
-            if (num.size() < 400) num += t[j];
-            else if (!point) num += '0';  // keep magnitude; later digits do not matter
-        } else if (t[j] == '.' && !point) {
-            point = true;
-            num += '.';
-        } else {
-            break;
-        }
-        if (num.size() > 4000) break;  // absurdly long: already far beyond any use
-    }
-    if (!digits) return 0;
-    if (j < t.size() && (t[j] == 'E' || t[j] == 'e' || t[j] == 'D' || t[j] == 'd')) {
-        std::size_t k = j + 1;
-        std::string ex = "e";
-        if (k < t.size() && (t[k] == '+' || t[k] == '-')) ex += t[k++];
-        std::size_t expDigits = 0;
-        for (; k < t.size() && t[k] >= '0' && t[k] <= '9'; ++k)
-            if (expDigits++ < 6) ex += t[k];
-        if (expDigits > 0) num += ex;
-    }
-    const double v = std::strtod(num.c_str(), nullptr);
-    return std::isfinite(v) ? v : (v < 0 ? -1e300 : 1e300);
-}
 
 struct Point {
     double x, y;
 };
 
+// A value as the clock turns it into a whole unit (halves to even, saturated),
+// then held within +-1e6 so that absurd numbers cannot upset the SVG.
+double Drawn(double value) {
+    return std::clamp<std::int32_t>(RoundHalfEven(value), -1'000'000, 1'000'000);
+}
+
 // The points the clock visits for a glyph text (every point, acceleration 1).
-std::vector<Point> GlyphPoints(const std::string& text) {
-    const std::vector<std::size_t> starts = FieldStarts(text);
-    const std::size_t n = starts.size();
-    auto value = [&](std::size_t k) {  // k counted from 1
-        if (k > n) return 0.0;
-        double v = NumberAt(text, starts[k - 1]);
-        v = std::clamp(v, -1e6, 1e6);
-        return std::nearbyint(v);  // default rounding: halves to even
-    };
+std::vector<Point> GlyphPoints(std::string_view text) {
     std::vector<Point> pts;
-    for (std::size_t k = 1; k <= n; k += 2) pts.push_back({value(k), value(k + 1)});
+    GlyphFieldReader fields(text);
+    for (double x; fields.Next(x);) {
+        double y = 0;  // a trailing x without a y
+        fields.Next(y);
+        pts.push_back({Drawn(x), Drawn(y)});
+    }
     return pts;
 }
 
-bool IsBlank(const std::string& s) {
-    return s.find_first_not_of(' ') == std::string::npos;
-}
+bool IsBlank(std::string_view text) { return TrimBlanks(text).empty(); }
 
 std::string Escape(const std::string& s) {
     std::string o;
@@ -217,8 +127,8 @@ int SlotOf(char c) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: render_set FILE.set [--time TEXT] [--dots] [-o OUT.svg]\n"
-                         "       render_set FILE.set --list\n");
+    std::fprintf(stderr, "usage: render-set FILE.set [--time TEXT] [--dots] [-o OUT.svg]\n"
+                         "       render-set FILE.set --list\n");
     return 2;
 }
 
@@ -248,18 +158,18 @@ int main(int argc, char** argv) {
 
     std::ifstream in(input, std::ios::binary);
     if (!in) {
-        std::fprintf(stderr, "render_set: cannot open %s\n", input.c_str());
+        std::fprintf(stderr, "render-set: cannot open %s\n", input.c_str());
         return 1;
     }
     const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const std::vector<std::string> lines = SplitSet(data);
+    const GlyphTexts lines = ParseSetFile(data);
 
     if (list) {
         for (int s = 0; s < kSlots; ++s) {
             const std::string& text = lines[static_cast<std::size_t>(s)];
             const std::vector<Point> pts = GlyphPoints(text);
             // PointCount: whole pairs of fields; the drawn points may add a dangling x
-            std::printf("%d %zu%s:", s, FieldStarts(text).size() / 2,
+            std::printf("%d %lld%s:", s, static_cast<long long>(PointCount(text)),
                         IsBlank(text) ? " empty" : "");
             for (const Point& p : pts) std::printf(" %s,%s", Num(p.x).c_str(), Num(p.y).c_str());
             std::printf("\n");
@@ -275,13 +185,13 @@ int main(int argc, char** argv) {
             if (c == ' ' || c == 'M' || c == 'm') continue;
             const int s = SlotOf(c);
             if (s < 0) {
-                std::fprintf(stderr, "render_set: --time may hold only 0-9 : A P (got '%c')\n", c);
+                std::fprintf(stderr, "render-set: --time may hold only 0-9 : A P (got '%c')\n", c);
                 return 2;
             }
             slots.push_back(s);
         }
         if (slots.empty()) {
-            std::fprintf(stderr, "render_set: --time text has no characters to draw\n");
+            std::fprintf(stderr, "render-set: --time text has no characters to draw\n");
             return 2;
         }
         const int w = static_cast<int>(slots.size()) * kCellW + 2 * margin;
@@ -337,7 +247,7 @@ int main(int argc, char** argv) {
         out.write(svg.data(), static_cast<std::streamsize>(svg.size()));
         out.close();
         if (!out) {
-            std::fprintf(stderr, "render_set: cannot write %s\n", output.c_str());
+            std::fprintf(stderr, "render-set: cannot write %s\n", output.c_str());
             return 1;
         }
     }

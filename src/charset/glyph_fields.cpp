@@ -3,6 +3,13 @@
 #include "base/number_text.h"
 
 bool GlyphFieldReader::Next(double& value) {
+    std::string_view field;
+    if (!NextField(field)) return false;
+    value = ParseNumber(field);
+    return true;
+}
+
+bool GlyphFieldReader::NextField(std::string_view& field) {
     if (done_) return false;
     const std::size_t size = text_.size();
     std::size_t pos = pos_;
@@ -14,7 +21,7 @@ bool GlyphFieldReader::Next(double& value) {
     }
     const std::size_t comma = text_.find(',', pos);
     const std::size_t end = comma == std::string_view::npos ? size : comma;
-    value = ParseNumber(text_.substr(start, end - start));
+    field = text_.substr(start, end - start);
     if (comma == std::string_view::npos)
         done_ = true;
     else
@@ -25,7 +32,7 @@ bool GlyphFieldReader::Next(double& value) {
 std::int64_t FieldCount(std::string_view text) {
     GlyphFieldReader reader(text);
     std::int64_t count = 0;
-    for (double value; reader.Next(value);) ++count;
+    for (std::string_view field; reader.NextField(field);) ++count;
     return count;
 }
 

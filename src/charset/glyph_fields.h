@@ -8,6 +8,12 @@
 // quote, and a comma inside it does not separate. An empty text has one
 // (empty) field. A field's value is the number at its start (ParseNumber); a
 // field that holds no number, or one past the last, reads 0.
+//
+// Nothing in a text is rejected, and every value is a defined number: a number
+// beyond the range of a double reads as plus or minus infinity (never NaN), and
+// every consumer that turns a value into a pixel or a count saturates it with
+// RoundHalfEven. Reading a text is linear in its length, however long its
+// lines or numbers.
 
 #include <cstdint>
 #include <string_view>
@@ -20,6 +26,10 @@ public:
 
     // The value of the next field; false when every field has been read.
     bool Next(double& value);
+
+    // The next field's text, from its first non-blank byte up to its comma:
+    // for counting fields without converting them.
+    bool NextField(std::string_view& field);
 
 private:
     std::string_view text_;

@@ -2,20 +2,24 @@
 // Character set files on disk, the built-in set, and loading the set that the
 // CharacterSet setting names. All run on the caller's thread.
 
+#include <windows.h>
+
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "charset/character_set.h"
+
 struct SetFileLoad {
-    std::int32_t slots = 0;   // slots whose text is not blank
-    std::int32_t points = 0;  // sum of their point counts
-    bool unreadable = false;  // the file exists but could not be opened or read
+    std::int32_t slots = 0;  // slots whose text is not blank
+    std::int32_t points = 0; // sum of their point counts
+    bool unreadable = false; // the file exists but could not be opened or read
 };
 
 // Reads a set file into the program's character set. A missing file (or a
 // directory, hidden or system file) gives 0 and 0 and changes nothing. A file
-// that exists but cannot be read (held open by another program) also changes
-// nothing, and says so in `unreadable`.
+// that exists but cannot be read (held open by another program, too large to
+// hold) also changes nothing, and says so in `unreadable`.
 SetFileLoad ReadSetFile(const std::string& path);
 
 // Writes the program's character set as a set file, crash-safely. False when
@@ -34,3 +38,11 @@ void EnsureDefaultSetFile();
 // Loads the set that the CharacterSet setting names, writing the built-in set
 // out first when the setting is exactly "Default.set". Shows no message.
 void LoadCurrentSet();
+
+// The same against a given set, folder, module and setting: what the
+// functions above do with the program's own, and what the tests drive.
+SetFileLoad ReadSetFileInto(const std::string& path, CharacterSet& set);
+bool WriteSetFileFrom(const std::string& path, const CharacterSet& set);
+std::string ResolveSetPathIn(const std::string& folder, std::string_view setting);
+void EnsureDefaultSetFileIn(const std::string& folder, HMODULE module);
+SetFileLoad LoadSetNamedBy(std::string_view setting, const std::string& folder, CharacterSet& set);

@@ -33,6 +33,17 @@ TEST(GlyphFields, AQuotedFieldHidesItsCommas) {
     EXPECT_EQ(FieldCount("1, \"2,3,4"), 2);
     // Text after the closing quote still belongs to the field.
     EXPECT_EQ(FieldCount("\"x\"y,z,1"), 3);
+    // Only blanks are skipped before the quote: after a tab it is an ordinary byte.
+    EXPECT_EQ(FieldCount("\t\"a,b\""), 2);
+}
+
+TEST(GlyphFields, TheReaderGivesEachFieldFromItsFirstNonBlank) {
+    std::vector<std::string> fields;
+    GlyphFieldReader reader(" 3, \"4,5\" ,6 ,,\t x");
+    for (std::string_view field; reader.NextField(field);) fields.emplace_back(field);
+    EXPECT_EQ(fields, (std::vector<std::string>{"3", "\"4,5\" ", "6 ", "", "\t x"}));
+    std::string_view after;
+    EXPECT_FALSE(reader.NextField(after));
 }
 
 TEST(GlyphFields, ReadsNumbersAndZeroForAnythingElse) {

@@ -1,0 +1,114 @@
+#include "charset/set_file_io.h"
+
+#include <new>
+#include <optional>
+
+#include "app/settings.h"
+#include "charset/set_file.h"
+#include "platform/files.h"
+
+namespace {
+
+constexpr char kDefaultSetSetting[] = "Default.set";
+constexpr char kDefaultSetFileName[] = "default.set";
+
+// A stop icon and system-modal, as every error box of the program.
+constexpr UINT kErrorBoxStyle = MB_ICONHAND | MB_SYSTEMMODAL;
+static_assert(kErrorBoxStyle == 0x1010);
+
+void ShowError(const char* text) {
+    MessageBoxA(nullptr, text, "Error", kErrorBoxStyle);
+}
+
+// The built-in set: the RCDATA block "DEFAULTFONT" of the module. Resources of
+// a loaded module stay mapped as long as the module, so nothing is freed.
+std::optional<std::string> LoadBuiltInSet(HMODULE module) {
+    HRSRC resource = FindResourceA(module, "DEFAULTFONT", RT_RCDATA);
+    if (!resource) {
+        ShowError("Could not find and create default font. Application may be damaged.");
+        return std::nullopt;
+    }
+    const DWORD size = SizeofResource(module, resource);
+    HGLOBAL block = LoadResource(module, resource);
+    const void* bytes = block ? LockResource(block) : nullptr;
+    if (!bytes) {
+        ShowError("Could not load and create installer. Application may be damaged.");
+        return std::nullopt;
+    }
+    return std::string(static_cast<const char*>(bytes), size);
+}
+
+} // namespace
+
+SetFileLoad ReadSetFile(const std::string& path) {
+    return ReadSetFileInto(path, ProgramCharacterSet());
+}
+
+SetFileLoad ReadSetFileInto(const std::string& path, CharacterSet& set) {
+    if (!IsPlainFile(path)) return {};
+    // A file that is there but cannot be read (held open by another program,
+    // too large) leaves the set in use alone: it may hold unsaved recordings.
+    const SetFileLoad unreadable{0, 0, true};
+    try {
+        std::optional<std::string> bytes = ReadWholeFile(path);
+        if (!bytes) return unreadable;
+        GlyphTexts texts = ParseSetFile(*bytes);
+        bytes.reset();
+        const SetFigures figures = CountSetFigures(texts);
+        set.Load(std::move(texts));
+        return {figures.slots, figures.points, false};
+    } catch (const std::bad_alloc&) {
+        return unreadable;
+    }
+}
+
+bool WriteSetFile(const std::string& path) {
+    return WriteSetFileFrom(path, ProgramCharacterSet());
+}
+
+bool WriteSetFileFrom(const std::string& path, const CharacterSet& set) {
+    try {
+        return ReplaceFileContents(path, FormatSetFile(set.All()));
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
+std::string ResolveSetPath(std::string_view setting) {
+    return ResolveSetPathIn(ProgramFolder(), setting);
+}
+
+std::string ResolveSetPathIn(const std::string& folder, std::string_view setting) {
+    if (setting.find('\\') != std::string_view::npos) return std::string(setting);
+    return folder + std::string(setting);
+}
+
+void EnsureDefaultSetFile() {
+    EnsureDefaultSetFileIn(ProgramFolder(), GetModuleHandleA(nullptr));
+}
+
+void EnsureDefaultSetFileIn(const std::string& folder, HMODULE module) {
+    const std::string path = folder + kDefaultSetFileName;
+    if (IsPlainFile(path)) return;
+    const std::optional<std::string> bytes = LoadBuiltInSet(module);
+    if (!bytes) return;
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        // Nothing of that name: a new file, never seen half-written.
+        ReplaceFileContents(path, *bytes);
+    } else {
+        // A hidden or system "default.set" is written over from its start and
+        // keeps its attributes and any bytes past the built-in set's end.
+        WriteFileInPlace(path, *bytes);
+    }
+}
+
+void LoadCurrentSet() {
+    LoadSetNamedBy(ProgramSettings().CharacterSet.Get(), ProgramFolder(), ProgramCharacterSet());
+}
+
+SetFileLoad LoadSetNamedBy(std::string_view setting, const std::string& folder, CharacterSet& set) {
+    // Case matters here, although file names do not: "default.set" in lower
+    // case names the same file but never brings the built-in set back.
+    if (setting == kDefaultSetSetting) EnsureDefaultSetFileIn(folder, GetModuleHandleA(nullptr));
+    return ReadSetFileInto(ResolveSetPathIn(folder, setting), set);
+}
