@@ -2,7 +2,7 @@
 // and without ink, at the default settings with the built-in set; and how long
 // Sleep(1) and Sleep(5) really last here.
 //
-//   clock_run_bench.exe [path of default.set] [runs per mode]
+//   clock_run_bench.exe [path of default.set, "" for the repository's] [pairs of runs]
 //
 // Run it under Wine on an X display; it moves the real cursor.
 
@@ -13,8 +13,8 @@
 #include <string>
 
 #include "app/settings.h"
-#include "base/line_reader.h"
 #include "charset/character_set.h"
+#include "charset/set_file.h"
 #include "clock/clock_plan.h"
 #include "clock/clock_run.h"
 #include "clock/time_text.h"
@@ -35,16 +35,11 @@ double NowMilliseconds() {
     return now.QuadPart * 1000.0 / frequency;
 }
 
-// The set file's 13 lines into the program's set, read with the core's rules.
+// The set file, parsed by the core's reader into the program's set.
 bool LoadSetFile(const std::string& path) {
     const auto bytes = ReadWholeFile(path);
     if (!bytes) return false;
-    GlyphTexts texts;
-    LineReader lines(*bytes);
-    std::string_view line;
-    for (GlyphSlot slot = 0; slot < kGlyphSlotCount && lines.Next(line); ++slot)
-        texts[slot] = std::string(line);
-    ProgramCharacterSet().Load(texts);
+    ProgramCharacterSet().Load(ParseSetFile(*bytes));
     return true;
 }
 
@@ -94,7 +89,7 @@ double MeanSleep(int milliseconds, int count) {
 
 int main(int argc, char** argv) {
     const std::string setPath =
-        argc > 1 ? argv[1] : ProgramFolder() + "..\\..\\..\\resources\\default.set";
+        argc > 1 && *argv[1] ? argv[1] : ProgramFolder() + "..\\..\\..\\resources\\default.set";
     const int runs = argc > 2 ? std::atoi(argv[2]) : 3;
     SetDefaultSettings();
     if (!LoadSetFile(setPath)) {

@@ -182,6 +182,13 @@ HWND TrailOverlayWindow() {
     return found;
 }
 
+// The overlay of the run under way, once it shows; null if it never does.
+HWND AwaitTrailOverlay() {
+    HWND overlay = nullptr;
+    WaitUntil([&] { return (overlay = TrailOverlayWindow()) != nullptr; });
+    return overlay;
+}
+
 // A plain green window on the screen, shown without taking the focus.
 class Backdrop {
 public:
@@ -229,8 +236,8 @@ TEST_F(ClockRun, TrailsInkAHalfTransparentPictureOfTheScreenAndLeaveTheClipboard
     const std::vector<long> handlesBefore = LiveHandleCounts();
 
     StartClockRun();
-    HWND overlay = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (overlay = TrailOverlayWindow()) != nullptr; }));
+    const HWND overlay = AwaitTrailOverlay();
+    ASSERT_TRUE(overlay);
     RECT frame{};
     GetWindowRect(overlay, &frame);
     EXPECT_EQ(frame.left, layout.Left);
@@ -279,8 +286,8 @@ TEST_F(ClockRun, AnEmptyTimeTextMovesNothingButStillFadesItsOverlay) {
     SetCursorPos(7, 9);
     const std::vector<long> handlesBefore = LiveHandleCounts();
     StartClockRun();
-    HWND overlay = nullptr;
-    EXPECT_TRUE(WaitUntil([&] { return (overlay = TrailOverlayWindow()) != nullptr; }));
+    const HWND overlay = AwaitTrailOverlay();
+    EXPECT_TRUE(overlay);
     RECT frame{};
     GetWindowRect(overlay, &frame);
     EXPECT_EQ(frame.right - frame.left, 0);
