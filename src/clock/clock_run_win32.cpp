@@ -23,8 +23,9 @@ std::atomic<int> g_activeRuns{0};
 
 // One character: the cursor visits the planned points of its recording, one
 // every SlowdownFactor ms; with an overlay each segment is inked and shown
-// before the cursor gets there, within the point's time. The acceleration, the ink colour and the
-// recording count as they are now; the slowdown is read afresh at every wait.
+// before the cursor gets there, within the point's time. The acceleration,
+// the ink colour and the recording count as they are when the character
+// begins; the slowdown is read afresh at every wait.
 void DrawCharacter(char character, ScreenPoint cell, double scale, TrailOverlay& overlay,
                    StepSchedule& schedule) {
     Settings& settings = ProgramSettings();

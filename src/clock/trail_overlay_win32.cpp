@@ -13,11 +13,19 @@ constexpr int kInkWidth = 5;
 constexpr int kFadeStep = 8;
 constexpr int kFadeWaitMilliseconds = 50;
 
+// A click on the overlay must not activate it: it would take the focus from
+// the user's window, and Wine waits for a window manager when an active
+// window goes.
+LRESULT CALLBACK OverlayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
 bool RegisterOverlayClass() {
     static const bool registered = [] {
         WNDCLASSEXA overlay{};
         overlay.cbSize = sizeof overlay;
-        overlay.lpfnWndProc = DefWindowProcA;
+        overlay.lpfnWndProc = OverlayProc;
         overlay.hInstance = GetModuleHandleA(nullptr);
         overlay.lpszClassName = kOverlayClass;
         overlay.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // the arrow

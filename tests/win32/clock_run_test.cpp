@@ -273,7 +273,20 @@ TEST_F(ClockRun, TrailsInkAHalfTransparentPictureOfTheScreenAndLeaveTheClipboard
     }));
     EXPECT_EQ(SurfaceBitmapPixel(picture, 40 + cell, 60), kBackdrop);
 
-    ASSERT_TRUE(WaitUntil([] { return ActiveClockRuns() == 0; }, 30000));
+    // A click on the overlay (the cursor is over it) leaves the focus where it was.
+    INPUT click[2] = {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, click, sizeof(INPUT));
+    bool overlayActivated = false;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            overlayActivated |= GetForegroundWindow() == overlay;
+            return ActiveClockRuns() == 0;
+        },
+        30000));
+    EXPECT_FALSE(overlayActivated);
     EXPECT_FALSE(IsWindow(overlay));
     EXPECT_EQ(ClipboardText(), "kept across the run");
     EXPECT_EQ(LiveHandleCounts(), handlesBefore);
