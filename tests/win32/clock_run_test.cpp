@@ -216,12 +216,6 @@ private:
     OwnedWindow window_;
 };
 
-std::vector<long> LiveHandleCounts() {
-    std::vector<long> counts;
-    for (int kind = 0; kind < static_cast<int>(HandleKind::KindCount); ++kind)
-        counts.push_back(LiveHandles(static_cast<HandleKind>(kind)));
-    return counts;
-}
 
 TEST_F(ClockRun, TrailsInkAHalfTransparentPictureOfTheScreenAndLeaveTheClipboardAlone) {
     Settings& s = ProgramSettings();

@@ -86,3 +86,10 @@ std::vector<MessageBoxWatcher::Seen> MessageBoxWatcher::Boxes() const {
     std::lock_guard guard(state_->lock);
     return state_->boxes;
 }
+
+std::vector<long> LiveHandleCounts() {
+    std::vector<long> counts;
+    for (int kind = 0; kind < static_cast<int>(HandleKind::KindCount); ++kind)
+        counts.push_back(LiveHandles(static_cast<HandleKind>(kind)));
+    return counts;
+}

@@ -19,6 +19,9 @@ void PumpMessages();
 // thread of the process next looks at its messages).
 COLORREF WindowPixel(HWND window, int x, int y);
 
+// The live count of every handle kind the program's owners hold.
+std::vector<long> LiveHandleCounts();
+
 // A visible top-level window of the given class and caption, or null.
 HWND FindTopLevelWindow(const char* className, const char* caption);
 
