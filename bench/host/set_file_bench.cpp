@@ -11,6 +11,7 @@
 #include "base/number_text.h"
 #include "charset/glyph_fields.h"
 #include "charset/set_file.h"
+#include "clock/clock_plan.h"
 
 namespace {
 
@@ -71,8 +72,31 @@ void BM_LoadAndTokenizeSet(benchmark::State& state) {
     ReportPerPoint(state, state.range(0));
 }
 
+// Loading, then planning every glyph as a clock run does: the screen point of
+// each visited sample at the default height on a 1920 x 1080 screen, with
+// acceleration 1 so that every point is visited.
+void BM_LoadAndPlanSet(benchmark::State& state) {
+    const std::string& bytes = SetFileOf(state.range(0));
+    const ClockLayout layout = ComputeClockLayout(kGlyphSlotCount, 323, 1920, 1040);
+    for (auto _ : state) {
+        const GlyphTexts texts = ParseSetFile(bytes);
+        std::int64_t sum = 0;
+        for (GlyphSlot slot = 0; slot < kGlyphSlotCount; ++slot) {
+            VisitGlyphPoints(texts[slot], CellOrigin(layout, slot), layout.Scale, 1,
+                             [&sum](ScreenPoint p) { sum += p.x + p.y; });
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    ReportPerPoint(state, state.range(0));
+}
+
 BENCHMARK(BM_LoadSet)->Arg(1'000)->Arg(100'000)->Arg(10'000'000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LoadAndTokenizeSet)
+    ->Arg(1'000)
+    ->Arg(100'000)
+    ->Arg(10'000'000)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadAndPlanSet)
     ->Arg(1'000)
     ->Arg(100'000)
     ->Arg(10'000'000)
