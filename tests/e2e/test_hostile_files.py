@@ -1,0 +1,176 @@
+"""The real program started against hostile settings and set files.
+
+Each case puts its files into a fresh folder beside a copy of the program and
+starts it under Wine. The program must show its main window within a bounded
+time, stay up, close when asked (exit code 0), and leave every file it found
+exactly as it was: the only file it may add is the built-in set, default.set,
+when the settings name it and it is missing.
+"""
+
+import hashlib
+import os
+import random
+import shutil
+import subprocess
+import tempfile
+import time
+import unittest
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+EXE = os.path.join(ROOT, "build", "win32", "spindrift-clock.exe")
+CAPTION = "^The Spindrift Clock$"
+SETTINGS = "spindrift-clock.ini"
+HOLD_FILE = os.path.join(ROOT, "build", "win32", "hold-file.exe")
+HELD = "held by another program"
+
+
+def settings_lines(**values):
+    """A settings file in the program's own syntax, with some values replaced."""
+    lines = {
+        "TrailsColor": b"-1", "ClockStyle": b"HH:MM (12hr)", "ShortcutKeyModifiers": b"Ctrl",
+        "ShortcutKey": b"T", "CharacterSet": b"Default.set", "MaxPixelHeight": b"323",
+        "LeaveMouseTrails": b"0", "SlowdownFactor": b"5", "AccelerationFactor": b"2",
+    }
+    lines.update(values)
+    return b"".join(k.encode() + b": " + v + b"\r\n" for k, v in lines.items())
+
+
+def garbage(size, seed):
+    return random.Random(seed).randbytes(size)
+
+
+def many_points(count):
+    """One set file line of `count` points, repeated for all 13 slots' share."""
+    per_slot = count // 13
+    line = b", ".join([b"100,150", b"120,170", b"140,200", b"150,260"] * (per_slot // 4))
+    return (line + b"\r\n") * 13
+
+
+HUGE = b"9" * 400
+NAMED_SET = settings_lines(CharacterSet=b"hostile.set")
+
+# name: {file name: bytes, or None for a folder; HELD: the file another program holds open}
+CASES = {
+    "empty settings file": {SETTINGS: b""},
+    "binary garbage settings": {SETTINGS: garbage(4096, 1)},
+    "50 MB single-line settings": {SETTINGS: b"CharacterSet: " + b"A" * (50 << 20)},
+    "400-digit numbers in settings": {SETTINGS: settings_lines(
+        TrailsColor=b"-" + HUGE, MaxPixelHeight=HUGE, LeaveMouseTrails=HUGE,
+        SlowdownFactor=b"&H" + b"F" * 400, AccelerationFactor=HUGE + b"E" + HUGE)},
+    "CR-only settings": {SETTINGS: b"\r" * 64},
+    "Ctrl-Z first in settings": {SETTINGS: b"\x1a" + settings_lines(ClockStyle=b"HHMM (24hr)")},
+    "non-ASCII settings": {SETTINGS: settings_lines(
+        ClockStyle=b"HH:MM \xe9\xff\x80", ShortcutKeyModifiers=b"Ctr\xefl",
+        ShortcutKey=b"\xe4", CharacterSet=b"\xe9t\xe9.set")},
+    "a folder named like the settings file": {SETTINGS: None},
+    "empty set file": {SETTINGS: NAMED_SET, "hostile.set": b""},
+    "binary garbage set file": {SETTINGS: NAMED_SET, "hostile.set": garbage(65536, 2)},
+    "50 MB single-line set file": {SETTINGS: NAMED_SET,
+                                   "hostile.set": b"12,34, " * ((50 << 20) // 7)},
+    "10 million points": {SETTINGS: NAMED_SET, "hostile.set": many_points(10_000_000)},
+    "400-digit numbers in a set file": {SETTINGS: NAMED_SET,
+                                        "hostile.set": (HUGE + b"," + HUGE + b"\r\n") * 13},
+    "CR-only set file": {SETTINGS: NAMED_SET, "hostile.set": b"\r" * 13},
+    "Ctrl-Z first in a set file": {SETTINGS: NAMED_SET,
+                                   "hostile.set": b"\x1a" + b"10,20, 30,40\r\n" * 13},
+    "non-ASCII set file": {SETTINGS: NAMED_SET,
+                           "hostile.set": b"\xff\xfe1\x00,\x002\x00\r\n" * 13},
+    "a folder named like the set file": {SETTINGS: NAMED_SET, "hostile.set": None},
+    "settings held open by another program": {SETTINGS: settings_lines(ClockStyle=b"HHMM (24hr)"),
+                                              HELD: SETTINGS},
+}
+
+
+def snapshot(folder):
+    """Every file under the folder with its digest; folders as None."""
+    found = {}
+    for dirpath, dirnames, filenames in os.walk(folder):
+        for name in dirnames:
+            found[os.path.relpath(os.path.join(dirpath, name), folder)] = None
+        for name in filenames:
+            path = os.path.join(dirpath, name)
+            with open(path, "rb") as f:
+                found[os.path.relpath(path, folder)] = hashlib.sha256(f.read()).hexdigest()
+    return found
+
+
+def xdotool(*args):
+    result = subprocess.run(["xdotool", *args], capture_output=True, text=True)
+    return result.stdout.split()
+
+
+def wait(condition, timeout):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.2)
+    return None
+
+
+class HostileFiles(unittest.TestCase):
+    def start_in(self, folder):
+        shutil.copy(EXE, folder)
+        return subprocess.Popen(["wine", "./spindrift-clock.exe"], cwd=folder,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def hold(self, path):
+        """Another Windows program holding the file open without sharing."""
+        holder = subprocess.Popen(["wine", HOLD_FILE, "Z:" + path.replace("/", "\\")],
+                                  stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                  stderr=subprocess.DEVNULL)
+        self.assertEqual(holder.stdout.readline().strip(), b"held")
+        return holder
+
+    def main_window(self, program):
+        """The visible main window; an error box on the way is answered with Enter."""
+        def shown():
+            for box in xdotool("search", "--onlyvisible", "--name", "^Error$"):
+                xdotool("key", "--window", box, "Return")
+            windows = xdotool("search", "--onlyvisible", "--name", CAPTION)
+            return windows[0] if windows else None
+        return wait(lambda: program.poll() is None and shown() or program.poll() is not None
+                    and "ended", 90)
+
+    def test_every_hostile_file_leaves_a_working_program_and_untouched_files(self):
+        for name, files in CASES.items():
+            with self.subTest(name), tempfile.TemporaryDirectory(prefix="spindrift-e2e-") as folder:
+                files = dict(files)
+                held = files.pop(HELD, None)
+                for file_name, content in files.items():
+                    path = os.path.join(folder, file_name)
+                    if content is None:
+                        os.mkdir(path)
+                    else:
+                        with open(path, "wb") as f:
+                            f.write(content)
+                before = snapshot(folder)
+                holder = self.hold(os.path.join(folder, held)) if held else None
+                program = self.start_in(folder)
+                try:
+                    window = self.main_window(program)
+                    self.assertIsNotNone(window, "no main window within 90 s")
+                    self.assertNotEqual(window, "ended", "the program ended by itself")
+                    time.sleep(1)
+                    self.assertIsNone(program.poll(), "the program ended by itself")
+                    xdotool("windowclose", window)
+                    self.assertEqual(program.wait(timeout=30), 0)
+                finally:
+                    if program.poll() is None:
+                        program.kill()
+                        program.wait()
+                    if holder:
+                        holder.stdin.close()
+                        holder.wait(timeout=30)
+                after = snapshot(folder)
+                after.pop("spindrift-clock.exe")
+                before.pop("spindrift-clock.exe")
+                added = set(after) - set(before)
+                self.assertLessEqual(added, {"default.set"})
+                for path, digest in before.items():
+                    self.assertEqual(after.get(path), digest, path + " was changed")
+
+
+if __name__ == "__main__":
+    unittest.main()
