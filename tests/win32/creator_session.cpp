@@ -91,6 +91,10 @@ void CreatorSession::Post(int id, int code) const {
     PostMessageA(window_, WM_COMMAND, MAKEWPARAM(id, code), 0);
 }
 
+void CreatorSession::Send(int id, int code) const {
+    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, code), 0);
+}
+
 void CreatorSession::PressKey(WORD virtualKey) const {
     const UINT scan = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
     PostMessageA(window_, WM_KEYDOWN, virtualKey, 1 | (scan << 16));

@@ -29,6 +29,9 @@ public:
 
     // A command as a click (code 0) or a key (code 1) sends it, posted.
     void Post(int id, int code = 0) const;
+    // A command sent: returns when the Creator has handled it (a whole view,
+    // animation included). Not for commands that ask or report.
+    void Send(int id, int code = 0) const;
     // A key of the keyboard table, posted as the system would deliver it.
     void PressKey(WORD virtualKey) const;
     // Waits until everything posted so far has been handled.
