@@ -102,9 +102,15 @@ void CreatorSession::PressKey(WORD virtualKey) const {
 }
 
 bool CreatorSession::Flush() const {
-    const long marker = ++g_flushSent;
-    PostMessageA(owner_, kFlushMessage, static_cast<WPARAM>(marker), 0);
-    return WaitUntil([&] { return g_flushed.load() >= marker; });
+    // A posted message that arrives just as a message box is ending is dropped
+    // by the box's loop, so the marker is posted again until one gets through.
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < 10000) {
+        const long marker = ++g_flushSent;
+        PostMessageA(owner_, kFlushMessage, static_cast<WPARAM>(marker), 0);
+        if (WaitUntil([&] { return g_flushed.load() >= marker; }, 500)) return true;
+    }
+    return false;
 }
 
 bool CreatorSession::Close(int timeoutMilliseconds) {
