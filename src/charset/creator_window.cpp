@@ -17,6 +17,8 @@
 namespace {
 
 std::atomic<CreatorWindow*> g_open{nullptr};
+// The open window once it is built, for other threads to ask about.
+std::atomic<HWND> g_openWindow{nullptr};
 
 // The window's template: no controls (they are added once the window's
 // dialog-unit metrics are known), the caption, and the dialog font.
@@ -94,6 +96,7 @@ void BuildCreator(CreatorWindow& creator, HWND window) {
     RefreshViewButtonFonts();
     if (HICON icon = LoadIconA(GetModuleHandleA(nullptr), "0L"))
         SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    g_openWindow = window;
 }
 
 // Focus memory: the control that had the focus when the window was left gets
@@ -151,6 +154,7 @@ INT_PTR CALLBACK CreatorProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
             WaitForRecordingTask(*creator);
             return FALSE;
         case WM_NCDESTROY:
+            g_openWindow = nullptr;
             creator->destroyed = true;
             return FALSE;
         }
@@ -171,8 +175,7 @@ CreatorWindow* OpenCreator() {
 }
 
 HWND CreatorWindowHandle() {
-    const CreatorWindow* creator = g_open.load();
-    return creator && !creator->destroyed ? creator->window : nullptr;
+    return g_openWindow.load();
 }
 
 HACCEL CreatorAccelerators() {

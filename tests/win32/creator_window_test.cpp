@@ -234,3 +234,37 @@ TEST(CreatorWindow, TwentyOpeningsAndClosingsGiveBackEveryHandle) {
 }
 
 }  // namespace
+
+namespace {
+
+HWND FocusOfThread(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+TEST(CreatorWindow, TheFocusedControlGetsTheFocusBackWhenTheWindowIsActivatedAgain) {
+    CreatorTestState clean;
+    CreatorSession creator;
+    ASSERT_TRUE(creator.Window());
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == creator.Window(); }));
+    SendMessageA(creator.Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(creator.Control(1032)),
+                 TRUE);
+    ASSERT_EQ(FocusOfThread(creator.Window()), creator.Control(1032));
+
+    // Another window of the program takes the activation, and gives it back.
+    const HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                       nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(other);
+    PumpMessages();
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other; }));
+    EXPECT_NE(FocusOfThread(creator.Window()), creator.Control(1032));
+    SetForegroundWindow(creator.Window());
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == creator.Window(); }));
+    EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(creator.Window()) == creator.Control(1032); },
+                          2000));
+    DestroyWindow(other);
+}
+
+}  // namespace
