@@ -18,6 +18,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench_clock.h"
 #include "charset/character_set.h"
 #include "charset/creator_layout.h"
 #include "charset/creator_state.h"
@@ -28,17 +29,6 @@
 #include "ui/surface_scale.h"
 
 namespace {
-
-double NowMilliseconds() {
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now.QuadPart * 1000.0 / frequency;
-}
 
 struct Creator {
     HWND window = nullptr;
