@@ -141,7 +141,8 @@ bool DrawSegments(CreatorWindow& creator, const std::string& text, bool animated
         drawnAt = at;
         if (!animated) continue;
         RunOneMessageStep(creator);
-        if (creator.closing || ProgramCreatorState().RecordingSlot != -1) return false;
+        if (creator.closing || creator.destroyed || ProgramCreatorState().RecordingSlot != -1)
+            return false;
         // A view run from the message step may have left this thread's target.
         SurfaceAttach(creator.window, kDrawingAreaId, true);
         WaitNextStep(schedule, kSampleMilliseconds);
@@ -191,7 +192,7 @@ void WaitForRecordingTask(CreatorWindow& creator) {
 void ShowGlyph(CreatorWindow& creator, int slot) {
     CreatorState& state = ProgramCreatorState();
     // A view would draw over the live stroke of a recording.
-    if (creator.closing || state.RecordingSlot != -1) return;
+    if (creator.closing || creator.destroyed || state.RecordingSlot != -1) return;
     const std::string text = ProgramCharacterSet().Slot(slot);
     const bool animated = ViewIsAnimated(state, slot);
     SurfaceAttach(creator.window, kDrawingAreaId, true);
