@@ -73,6 +73,7 @@ TEST_F(CreatorCommands, ASetWithNoRecordingsSavesAsThirteenEmptyLines) {
     creator.Post(kSaveSetId);
     ASSERT_TRUE(AnswerFileDialog(kSaveTitle, name));
     ASSERT_TRUE(WaitForBox(saved, "Saved Successfully"));
+    ASSERT_TRUE(creator.Flush());
     EXPECT_EQ(ReadBytes(name).size(), 26u);
     EXPECT_EQ(ProgramSettings().CharacterSet.Get(), name);
 }
