@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench_clock.h"
 #include "app/settings.h"
 #include "charset/character_set.h"
 #include "charset/set_file.h"
@@ -23,17 +24,6 @@
 #include "platform/time.h"
 
 namespace {
-
-double NowMilliseconds() {
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now.QuadPart * 1000.0 / frequency;
-}
 
 // The set file, parsed by the core's reader into the program's set.
 bool LoadSetFile(const std::string& path) {

@@ -7,7 +7,7 @@
 
 #include <utility>
 
-enum class HandleKind { Kernel, Find, GdiObject, MemoryDc, WindowDc, Window, KindCount };
+enum class HandleKind { Kernel, Find, GdiObject, MemoryDc, WindowDc, Window, Accelerators, KindCount };
 
 long LiveHandles(HandleKind kind);
 void CountHandleOpened(HandleKind kind);
@@ -99,10 +99,19 @@ struct WindowTraits {
     static void Close(Type h) { DestroyWindow(h); }
 };
 
+struct AcceleratorTraits {
+    using Type = HACCEL;
+    static constexpr HandleKind kKind = HandleKind::Accelerators;
+    static Type Invalid() { return nullptr; }
+    static bool IsValid(Type h) { return h != nullptr; }
+    static void Close(Type h) { DestroyAcceleratorTable(h); }
+};
+
 using KernelHandle = UniqueHandle<KernelHandleTraits>;
 using FindHandle = UniqueHandle<FindHandleTraits>;
 using MemoryDc = UniqueHandle<MemoryDcTraits>;
 using OwnedWindow = UniqueHandle<WindowTraits>;
+using OwnedAccelerators = UniqueHandle<AcceleratorTraits>;
 template <typename T>
 using GdiObject = UniqueHandle<GdiObjectTraits<T>>;
 using OwnedBitmap = GdiObject<HBITMAP>;

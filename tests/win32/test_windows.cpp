@@ -52,25 +52,28 @@ std::string ChildTexts(HWND window) {
 
 struct MessageBoxWatcher::State {
     std::string caption;
+    int answer = IDOK;
     std::atomic<bool> stop{false};
     mutable std::mutex lock;
     std::vector<Seen> boxes;
     std::thread thread;
 };
 
-MessageBoxWatcher::MessageBoxWatcher(std::string caption) : state_(std::make_unique<State>()) {
+MessageBoxWatcher::MessageBoxWatcher(std::string caption, int answer)
+    : state_(std::make_unique<State>()) {
     state_->caption = std::move(caption);
+    state_->answer = answer;
     state_->thread = std::thread([state = state_.get()] {
         while (!state->stop) {
             const HWND box = FindWindowA("#32770", state->caption.c_str());
             if (box && IsWindowVisible(box)) {
                 Seen seen{ChildTexts(box), GetWindow(box, GW_OWNER),
-                          GetWindowLongA(box, GWL_EXSTYLE)};
+                          GetWindowLongA(box, GWL_EXSTYLE), GetWindowLongA(box, GWL_STYLE)};
                 {
                     std::lock_guard guard(state->lock);
                     state->boxes.push_back(seen);
                 }
-                SendMessageA(box, WM_COMMAND, IDOK, 0);
+                SendMessageA(box, WM_COMMAND, state->answer, 0);
             }
             Sleep(5);
         }

@@ -29,10 +29,11 @@ HWND FindTopLevelWindow(const char* className, const char* caption);
 std::string ChildTexts(HWND window);
 
 // Watches, from a thread of its own, for message boxes with a caption, notes
-// what each one says and presses its OK button, until it is destroyed.
+// what each one says and answers it with `answer` (OK unless told otherwise:
+// IDYES or IDNO for a question), until it is destroyed.
 class MessageBoxWatcher {
 public:
-    explicit MessageBoxWatcher(std::string caption);
+    explicit MessageBoxWatcher(std::string caption, int answer = IDOK);
     ~MessageBoxWatcher();
     MessageBoxWatcher(const MessageBoxWatcher&) = delete;
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
@@ -41,6 +42,7 @@ public:
         std::string texts;  // the texts of its controls, joined with "|"
         HWND owner;
         LONG exStyle;
+        LONG style;
     };
     std::vector<Seen> Boxes() const;
 

@@ -1,0 +1,49 @@
+// The two button fonts of the Creator. Both are made when the window is built,
+// from the screen's pixels per inch at that moment, and live as long as the
+// window: every recording and load hands the same two to its buttons, so no
+// font is made per recording.
+
+#include "base/text.h"
+#include "charset/character_set.h"
+#include "charset/creator_layout.h"
+#include "charset/creator_window.h"
+#include "charset/creator_window_win32.h"
+
+namespace {
+
+HFONT MakeFont(int points, int weight) {
+    WindowDc screen(nullptr);
+    LOGFONTA font{};
+    // Integer division truncates toward zero: -13 for 10 pt and -10 for 8 pt at 96 dpi.
+    font.lfHeight = -(GetDeviceCaps(screen.Get(), LOGPIXELSY) * points) / 72;
+    font.lfWeight = weight;
+    lstrcpynA(font.lfFaceName, "MS Sans Serif", LF_FACESIZE);
+    return CreateFontIndirectA(&font);
+}
+
+}  // namespace
+
+CreatorFonts MakeCreatorFonts() {
+    CreatorFonts fonts;
+    fonts.highlight.Reset(MakeFont(10, FW_BOLD));
+    fonts.plain.Reset(MakeFont(8, FW_NORMAL));
+    return fonts;
+}
+
+void SetButtonFont(HWND window, int id, HFONT font) {
+    const HWND button = GetDlgItem(window, id);
+    if (!button || !font) return;
+    SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+    RedrawWindow(button, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void RefreshViewButtonFonts() {
+    CreatorWindow* creator = OpenCreator();
+    if (!creator || creator->destroyed) return;
+    for (int slot = 0; slot < kGlyphSlotCount; ++slot) {
+        const bool recorded = !TrimBlanks(ProgramCharacterSet().Slot(slot)).empty();
+        SetButtonFont(creator->window, kViewButtonBase + slot,
+                      recorded ? creator->fonts.highlight.Get() : creator->fonts.plain.Get());
+    }
+}

@@ -1,0 +1,295 @@
+// Recording from the real cursor and showing recordings, in the open Creator.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "base/number_text.h"
+#include "charset/character_set.h"
+#include "charset/creator_layout.h"
+#include "charset/creator_state.h"
+#include "charset/glyph_fields.h"
+#include "charset/recording_rules.h"
+#include "creator_session.h"
+#include "test_windows.h"
+#include "ui/drawing_surface.h"
+#include "ui/surface_scale.h"
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+std::vector<RecordedPoint> Points(const std::string& text) {
+    const std::vector<double> fields = GlyphFields(text);
+    std::vector<RecordedPoint> points;
+    for (std::size_t i = 0; i + 1 < fields.size(); i += 2)
+        points.push_back({RoundHalfEven(fields[i]), RoundHalfEven(fields[i + 1])});
+    return points;
+}
+
+std::string TextOf(const std::vector<RecordedPoint>& points) {
+    std::string text = FirstSampleText(points.front());
+    for (std::size_t i = 1; i < points.size(); ++i) text += NextSampleText(points[i]);
+    return text;
+}
+
+double Now() {
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return counter.QuadPart * 1000.0 / frequency.QuadPart;
+}
+
+class CreatorRecording : public ::testing::Test {
+protected:
+    CreatorTestState clean_;
+    CreatorSession creator_;
+
+    HWND Area() const { return creator_.Control(kDrawingAreaId); }
+
+    // The pixel of the area's bitmap where a sample is drawn.
+    POINT DrawnPixel(RecordedPoint sample) const {
+        const POINT per1024 = creator_.Per1024();
+        const SIZE size = SurfaceBitmapSize(Area());
+        const SurfaceScale scale = DialogUnitScale(size.cx, size.cy, 155, 200);
+        return {ScaleX(scale, PixelsToDialogUnitsAxis(sample.x, per1024.x)),
+                ScaleY(scale, PixelsToDialogUnitsAxis(sample.y, per1024.y))};
+    }
+    COLORREF DrawnColour(RecordedPoint sample) const {
+        const POINT at = DrawnPixel(sample);
+        return SurfaceBitmapPixel(Area(), at.x, at.y);
+    }
+    // Whether a colour lies on the pixel where a sample is drawn or next to
+    // it: a line between two samples passes within a pixel of a point of the
+    // path that fell between them.
+    bool DrawnNear(RecordedPoint sample, COLORREF colour) const {
+        const POINT at = DrawnPixel(sample);
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (SurfaceBitmapPixel(Area(), at.x + dx, at.y + dy) == colour) return true;
+        return false;
+    }
+    int Count(COLORREF colour) const {
+        const SIZE size = SurfaceBitmapSize(Area());
+        int count = 0;
+        for (int y = 0; y < size.cy; ++y)
+            for (int x = 0; x < size.cx; ++x) count += SurfaceBitmapPixel(Area(), x, y) == colour;
+        return count;
+    }
+
+    // Starts recording a slot with its key and waits until the task watches
+    // the cursor (it clears the area to white first).
+    void StartRecording(WORD key, int slot) {
+        creator_.PressKey(key);
+        ASSERT_TRUE(WaitUntil([slot] { return ProgramCreatorState().RecordingSlot == slot; }));
+        ASSERT_TRUE(WaitUntil([this] { return SurfaceBitmapPixel(Area(), 1, 1) == kWhite; }));
+        Sleep(50);
+    }
+    void StopWithSpace() {
+        creator_.PressKey(VK_SPACE);
+        ASSERT_TRUE(WaitUntil([] { return ProgramCreatorState().RecordingSlot == -1; }));
+    }
+    // Puts the cursor somewhere and waits until the system reports it there:
+    // a pointer warp reaches the X server a moment later.
+    void PlaceCursor(RecordedPoint sample) const {
+        const POINT at = creator_.AreaToScreen(sample);
+        SetCursorPos(at.x, at.y);
+        auto there = [&] {
+            const POINT now = Cursor();
+            return now.x == at.x && now.y == at.y;
+        };
+        EXPECT_TRUE(WaitUntil(there, 2000));
+        Sleep(100);
+        EXPECT_TRUE(there());
+    }
+    POINT Cursor() const {
+        POINT at{};
+        GetCursorPos(&at);
+        return at;
+    }
+};
+
+TEST_F(CreatorRecording, SamplesTheRealCursorInOrderInsideTheAreaAboutAHundredTimesASecond) {
+    ASSERT_TRUE(creator_.Window());
+    // A path of distinct points, with a stretch outside the area on its left.
+    std::vector<RecordedPoint> path;
+    for (int i = 0; i < 80; ++i) path.push_back({60 + i, 150 + i / 2});
+    for (int i = 0; i < 20; ++i) path.push_back({-5 - i, 200 + i});
+    for (int i = 0; i < 60; ++i) path.push_back({100 + i, 260 - i / 3});
+    PlaceCursor(path[0]);
+    StartRecording('7', 7);
+
+    const double began = Now();
+    MoveCursorAlong(creator_, {path.begin(), path.begin() + 90});
+    creator_.PressKey('3');  // during a recording: nothing
+    MoveCursorAlong(creator_, {path.begin() + 90, path.end()});
+    const double moved = Now() - began;
+    StopWithSpace();
+
+    const std::vector<RecordedPoint> recorded = Points(ProgramCharacterSet().Slot(7));
+    ASSERT_GE(recorded.size(), 2u);
+    // The first sample is where the motion began.
+    EXPECT_EQ(recorded.front(), path[1]);
+    // Every later one lies strictly inside, on the path, in the path's order.
+    const SIZE size = creator_.AreaSize();
+    std::size_t at = 1;
+    for (std::size_t i = 1; i < recorded.size(); ++i) {
+        EXPECT_TRUE(InsideArea(recorded[i], size.cx, size.cy)) << i;
+        const auto found = std::find(path.begin() + static_cast<long>(at), path.end(), recorded[i]);
+        ASSERT_NE(found, path.end()) << "sample " << i << " out of order or off the path";
+        at = static_cast<std::size_t>(found - path.begin());
+    }
+    // About 100 samples a second of motion inside the area (the 20 steps
+    // outside are dropped).
+    const double expected = (moved - 200) / 10;
+    EXPECT_GT(static_cast<double>(recorded.size()), expected * 0.8);
+    EXPECT_LT(static_cast<double>(recorded.size()), expected * 1.15 + 5);
+
+    // The live stroke in red under the path, the summary in black.
+    int red = 0;
+    for (int i = 2; i < 78; ++i) red += DrawnNear(path[i], kRed);
+    EXPECT_EQ(red, 76);
+    EXPECT_TRUE(AreaShowsSummary(Area(), "Done: " + FormatNumber(recorded.size()) + " points."));
+    EXPECT_FALSE(AreaShowsSummary(Area(), "Done: " + FormatNumber(recorded.size() + 1) + " points."));
+
+    // The slot's view button bold 10 pt, its record button plain 8 pt.
+    const FontSeen view = ControlFont(creator_.Control(1607));
+    EXPECT_EQ(view.face, "MS Sans Serif");
+    EXPECT_EQ(view.weight, FW_BOLD);
+    EXPECT_EQ(view.height, FontHeightFor(10));
+    const FontSeen record = ControlFont(creator_.Control(1507));
+    EXPECT_EQ(record.weight, FW_NORMAL);
+    EXPECT_EQ(record.height, FontHeightFor(8));
+    EXPECT_EQ(ProgramCreatorState().UnsavedCharacters, 1);
+
+    // "3" did nothing: no recording of its slot, its button as it was.
+    EXPECT_EQ(ProgramCharacterSet().Slot(3), "");
+    EXPECT_EQ(ControlFont(creator_.Control(1503)).height,
+              ControlFont(creator_.Window()).height);
+}
+
+TEST_F(CreatorRecording, StoppingBeforeAnyMovementKeepsTheOldTextAndStillCountsAsUnsaved) {
+    ASSERT_TRUE(creator_.Window());
+    ProgramCharacterSet().SetSlot(4, "10,20, 30,40");
+    PlaceCursor({50, 50});
+    StartRecording('4', 4);
+    StopWithSpace();
+    EXPECT_EQ(ProgramCharacterSet().Slot(4), "10,20, 30,40");
+    EXPECT_TRUE(AreaShowsSummary(Area(), "Done: 2 points."));
+    EXPECT_EQ(ControlFont(creator_.Control(1604)).weight, FW_BOLD);
+    EXPECT_EQ(ProgramCreatorState().UnsavedCharacters, 1);
+
+    // An empty slot reports 0 points and still gets the highlight.
+    StartRecording('8', 8);
+    StopWithSpace();
+    EXPECT_EQ(ProgramCharacterSet().Slot(8), "");
+    EXPECT_TRUE(AreaShowsSummary(Area(), "Done: 0 points."));
+    EXPECT_EQ(ControlFont(creator_.Control(1608)).weight, FW_BOLD);
+}
+
+TEST_F(CreatorRecording, AFirstMovementOutsideTheAreaIsStoredAndTheRestOutsideDropped) {
+    ASSERT_TRUE(creator_.Window());
+    const SIZE size = creator_.AreaSize();
+    // Above the area, still inside the window (a pointer warp off the
+    // program's windows is not reliable under Wine).
+    PlaceCursor({100, -3});
+    StartRecording('A', 11);
+    // Moves outside, then along the area's top edge (y 0: outside), then in.
+    MoveCursorAlong(creator_, {{100, -4}, {100, -2}, {100, 0}, {101, 0}, {101, 1}, {102, 1}});
+    MoveCursorAlong(creator_, {{size.cx, 120}, {size.cx - 1, 120}});
+    StopWithSpace();
+    const std::vector<RecordedPoint> recorded = Points(ProgramCharacterSet().Slot(11));
+    ASSERT_GE(recorded.size(), 3u);
+    EXPECT_EQ(recorded.front(), (RecordedPoint{100, -4}));
+    for (std::size_t i = 1; i < recorded.size(); ++i)
+        EXPECT_TRUE(InsideArea(recorded[i], size.cx, size.cy)) << recorded[i].x << "," << recorded[i].y;
+    EXPECT_EQ(recorded.back(), (RecordedPoint{size.cx - 1, 120}));
+}
+
+TEST_F(CreatorRecording, AViewIsStillThenAnimatedWithTheCursorFollowing) {
+    ASSERT_TRUE(creator_.Window());
+    std::vector<RecordedPoint> glyph;
+    for (int i = 0; i < 30; ++i) glyph.push_back({40 + 3 * i, 80 + 2 * i});
+    ProgramCharacterSet().SetSlot(2, TextOf(glyph));
+    ProgramCharacterSet().SetSlot(5, "100,100, 120,120, 140,140");
+    const POINT parked = creator_.AreaToScreen({5, 300});
+    // Where the animated view leaves the cursor: the last point's drawing
+    // position, 5 units into the window.
+    const POINT per1024 = creator_.Per1024();
+    RECT last{0, 0, 5 + PixelsToDialogUnitsAxis(glyph.back().x, per1024.x),
+              5 + PixelsToDialogUnitsAxis(glyph.back().y, per1024.y)};
+    MapDialogRect(creator_.Window(), &last);
+    POINT end{last.right, last.bottom};
+    ClientToScreen(creator_.Window(), &end);
+
+    auto view = [&](int slot) {
+        PlaceCursor({5, 300});
+        creator_.Send(1600 + slot);
+        EXPECT_EQ(ProgramCreatorState().LastViewedSlot, slot);
+        const POINT cursor = Cursor();
+        return cursor.x != parked.x || cursor.y != parked.y;  // animated
+    };
+    EXPECT_FALSE(view(2));
+    // Drawn in blue along the recording, on a white area.
+    int blue = 0;
+    for (int i = 1; i < 29; ++i) blue += DrawnColour(glyph[i]) == kBlue;
+    EXPECT_GE(blue, 25);
+    EXPECT_EQ(SurfaceBitmapPixel(Area(), 1, 1), kWhite);
+
+    EXPECT_TRUE(view(2));
+    EXPECT_EQ(Cursor().x, end.x);
+    EXPECT_EQ(Cursor().y, end.y);
+    EXPECT_TRUE(view(2));
+    EXPECT_FALSE(view(5));  // another slot: still
+    EXPECT_FALSE(view(2));
+    EXPECT_TRUE(view(2));
+
+    // After a recording, the first view is still again.
+    StartRecording('9', 9);
+    StopWithSpace();
+    EXPECT_FALSE(view(2));
+}
+
+TEST_F(CreatorRecording, ATextOfFourNumbersOrFewerShowsAnEmptyWhiteArea) {
+    ASSERT_TRUE(creator_.Window());
+    ProgramCharacterSet().SetSlot(0, "40,40, 120,200");
+    creator_.Post(1600);
+    ASSERT_TRUE(creator_.Flush());
+    EXPECT_EQ(ProgramCreatorState().LastViewedSlot, 0);
+    const SIZE size = SurfaceBitmapSize(Area());
+    EXPECT_EQ(Count(kWhite), size.cx * size.cy);
+}
+
+TEST_F(CreatorRecording, AViewDuringARecordingIsIgnored) {
+    ASSERT_TRUE(creator_.Window());
+    ProgramCharacterSet().SetSlot(2, "40,40, 60,60, 80,80");
+    StartRecording('1', 1);
+    creator_.Post(1602);
+    ASSERT_TRUE(creator_.Flush());
+    EXPECT_EQ(ProgramCreatorState().LastViewedSlot, -1);
+    EXPECT_EQ(Count(kBlue), 0);
+    StopWithSpace();
+}
+
+TEST_F(CreatorRecording, QuittingFromAnAnimatedViewStopsItsDrawingAtOnce) {
+    ASSERT_TRUE(creator_.Window());
+    std::vector<RecordedPoint> glyph;
+    for (int i = 0; i < 300; ++i) glyph.push_back({20 + i / 2, 20 + i});
+    ProgramCharacterSet().SetSlot(3, TextOf(glyph));
+    creator_.Post(1603);
+    ASSERT_TRUE(creator_.Flush());
+    creator_.Post(1603);  // animated: about three seconds
+    Sleep(300);
+    creator_.Post(kQuitEditorId);
+    ASSERT_TRUE(WaitUntil([&] { return creator_.Ended(); }, 2500));
+    const POINT stopped = Cursor();
+    Sleep(100);
+    EXPECT_EQ(Cursor().x, stopped.x);
+    EXPECT_EQ(Cursor().y, stopped.y);
+}
+
+}  // namespace
