@@ -44,9 +44,9 @@ bool WaitForMovement(const CreatorWindow& creator, int slot, RecordedPoint& draw
             drawnAt = PixelsToDialogUnits(creator, sample);
             return true;
         }
-        // No pause, so the first movement is caught at once; only the rest of
-        // the time slice is given up.
-        Sleep(0);
+        // A millisecond's pause catches the first movement well within one
+        // sample period without spinning a core while the user gets ready.
+        Sleep(1);
     }
     return false;
 }
