@@ -69,6 +69,9 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_NCDESTROY:
             if (MainWindowHandle() == window) SetMainWindowHandle(nullptr);
             g_rememberedFocus = nullptr;
+            // Closed by a message sent from elsewhere, the window is gone
+            // while the loop still waits for a posted one: wake it.
+            PostMessageA(nullptr, WM_NULL, 0, 0);
             break;
         }
     } catch (...) {
