@@ -223,12 +223,12 @@ class ProgramTest(unittest.TestCase):
         return self.probe.wait_window()
 
     def screenshot(self, name, window=None):
-        """Saves the screen, or one window of it, as artifacts/NAME."""
+        """Saves the screen, or one window's client area, as artifacts/NAME."""
         os.makedirs(ARTIFACTS, exist_ok=True)
         target = os.path.join(ARTIFACTS, name)
         subprocess.run(["import", "-window", "root", target], check=True, timeout=60)
         if window is not None:
-            left, top, right, bottom = (int(v) for v in self.probe.ask(f"rect {window}").split())
+            left, top, right, bottom = (int(v) for v in self.probe.ask(f"client {window}").split())
             subprocess.run(["convert", target, "-crop",
                             f"{right - left}x{bottom - top}+{left}+{top}", "+repage", target],
                            check=True, timeout=60)

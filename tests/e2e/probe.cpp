@@ -24,6 +24,7 @@
 //   press CAPTION                ok N           presses OK on each such box
 //   work-area                    ok L T R B
 //   rect HWND                    ok L T R B     a window's rectangle on the screen
+//   client HWND                  ok L T R B     its client area's rectangle on the screen
 //   alpha CAPTION                ok A           a layered window's alpha (-1: none found)
 //   quit
 //
@@ -31,6 +32,9 @@
 
 #include <windows.h>
 #include <mmsystem.h>
+
+#include <fcntl.h>
+#include <io.h>
 
 #include <atomic>
 #include <cstdio>
@@ -281,6 +285,16 @@ std::string Run(const std::string& line) {
         return "ok " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
                std::to_string(r.right) + " " + std::to_string(r.bottom);
     }
+    if (command == "client") {
+        std::string w;
+        in >> w;
+        RECT r{};
+        const HWND window = ParseWindow(w);
+        if (!GetClientRect(window, &r)) return "error no window";
+        MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        return "ok " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+               std::to_string(r.right) + " " + std::to_string(r.bottom);
+    }
     if (command == "alpha") {
         const auto found = TopLevelWindows(rest());
         BYTE alpha = 0;
@@ -296,6 +310,7 @@ std::string Run(const std::string& line) {
 
 int main() {
     timeBeginPeriod(1);  // Sleep(1) sleeps about a millisecond, for the traces
+    _setmode(_fileno(stdout), _O_BINARY);  // answers end in LF alone
     std::string line;
     while (std::getline(std::cin, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();

@@ -18,7 +18,6 @@ class FirstStart(ProgramTest):
         self.assertFalse(os.path.exists(self.path(SETTINGS_FILE)))
         self.assertEqual(sorted(os.listdir(self.folder)), ["default.set", "spindrift-clock.exe"])
         self.assertEqual(self.probe.text(window, 2010), "Default.set")
-        self.screenshot("main-window.png", window)
 
     def test_the_preview_shows_the_time_within_about_two_seconds(self):
         window = self.start_and_wait()
@@ -31,6 +30,8 @@ class FirstStart(ProgramTest):
         self.assertIn(preview, {clock_text("HH:MM (12hr)", before),
                                 clock_text("HH:MM (12hr)", after)})
         self.assertLess(waited, 2.5)
+        time.sleep(0.3)  # the new text painted
+        self.screenshot("main-window.png", window)
 
     def test_settings_are_saved_the_moment_they_change(self):
         window = self.start_and_wait()
@@ -64,14 +65,16 @@ class TwoCopies(ProgramTest):
 
 class Ending(ProgramTest):
     def test_kill_clock_spindrift_ends_the_program_with_code_zero_even_mid_run(self):
-        self.write_settings(SlowdownFactor=20)  # a run that is still drawing when killed
+        # A slow run with trails: still drawing into its overlay when the program ends.
+        self.write_settings(SlowdownFactor=20, LeaveMouseTrails=1)
         program = self.start()
         window = self.probe.wait_window()
-        self.probe.ask(f"click {window} {SHOW_NOW}")
-        poll(lambda: self.probe.cursor() != (0, 0), 2)
+        self.probe.ask(f"post-click {window} {SHOW_NOW}")
+        self.probe.wait_window("1", 10000)  # the run's ink overlay
         self.probe.ask(f"post-click {window} {KILL}")
         self.assertEqual(program.wait(timeout=30), 0)
-        self.assertEqual(self.settings(), settings_bytes(SlowdownFactor=20), "nothing saved at exit")
+        self.assertEqual(self.settings(), settings_bytes(SlowdownFactor=20, LeaveMouseTrails=1),
+                         "nothing is saved at exit")
 
 
 if __name__ == "__main__":
