@@ -34,34 +34,27 @@ std::string WindowText(HWND control) {
     return text;
 }
 
-// The text of a list's selection; false when nothing is selected.
-bool SelectedText(HWND window, int id, std::string& text) {
+// The text of a list's selection; none when nothing is selected.
+std::optional<std::string> SelectedText(HWND window, int id) {
     const HWND list = GetDlgItem(window, id);
     const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR) return false;
-    const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, index, 0);
-    if (length == CB_ERR) return false;
-    text.assign(static_cast<std::size_t>(length) + 1, '\0');
-    const LRESULT copied =
-        SendMessageA(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    if (copied == CB_ERR) return false;
-    text.resize(static_cast<std::size_t>(copied));
-    return true;
+    if (index == CB_ERR) return std::nullopt;
+    return ListEntry(list, index);
 }
 
 void ChooseClockStyle(HWND window) {
-    std::string style;
-    if (!SelectedText(window, kClockStyleBox, style)) return;
-    ProgramSettings().ClockStyle.Set(style);
+    const auto style = SelectedText(window, kClockStyleBox);
+    if (!style) return;
+    ProgramSettings().ClockStyle.Set(*style);
     WriteSettingsFile();
 }
 
 // A new modifier or key: the old registration goes first, so that at most one
 // exists; a refused combination is kept and saved all the same.
 void ChooseShortcut(HWND window, int id, SharedText& setting) {
-    std::string name;
-    if (!SelectedText(window, id, name)) return;
-    setting.Set(name);
+    const auto name = SelectedText(window, id);
+    if (!name) return;
+    setting.Set(*name);
     UnregisterClockHotkey();
     RegisterClockHotkey();
     WriteSettingsFile();

@@ -1,25 +1,28 @@
 // Filling the main window from the settings.
 
+#include <optional>
 #include <string>
 
 #include "app/main_window.h"
+#include "app/main_window_commands.h"
 #include "app/main_window_ids.h"
 #include "app/program_state.h"
 #include "app/settings.h"
 #include "base/number_text.h"
 #include "charset/set_file_io.h"
 
-namespace {
-
-std::string ListEntry(HWND list, int index) {
+std::optional<std::string> ListEntry(HWND list, LRESULT index) {
     const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, index, 0);
-    if (length == CB_ERR) return {};
+    if (length == CB_ERR) return std::nullopt;
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
     const LRESULT copied =
         SendMessageA(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied == CB_ERR ? 0 : static_cast<std::size_t>(copied));
+    if (copied == CB_ERR) return std::nullopt;
+    text.resize(static_cast<std::size_t>(copied));
     return text;
 }
+
+namespace {
 
 // Selects the first entry that equals the text byte for byte (the list's own
 // search ignores case); leaves the selection alone when none does.

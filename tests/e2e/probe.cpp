@@ -101,6 +101,11 @@ std::string BoxText(HWND box) {
     return text;
 }
 
+std::string RectAnswer(const RECT& r) {
+    return "ok " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+           std::to_string(r.right) + " " + std::to_string(r.bottom);
+}
+
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
     SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs, &result);
@@ -184,10 +189,11 @@ std::string Run(const std::string& line) {
         if (!text.empty() && text.front() == ' ') text.erase(0, 1);
         return text;
     };
-    auto control = [&](HWND& window, int& id) {
+    // Reads "HWND ID": gives the window, and its control in `item`.
+    auto control = [&](HWND& item, int& id) {
         std::string w;
         in >> w >> id;
-        window = GetDlgItem(ParseWindow(w), id);
+        item = GetDlgItem(ParseWindow(w), id);
         return ParseWindow(w);
     };
 
@@ -274,16 +280,14 @@ std::string Run(const std::string& line) {
     if (command == "work-area") {
         RECT area{};
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-        return "ok " + std::to_string(area.left) + " " + std::to_string(area.top) + " " +
-               std::to_string(area.right) + " " + std::to_string(area.bottom);
+        return RectAnswer(area);
     }
     if (command == "rect") {
         std::string w;
         in >> w;
         RECT r{};
         if (!GetWindowRect(ParseWindow(w), &r)) return "error no window";
-        return "ok " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
-               std::to_string(r.right) + " " + std::to_string(r.bottom);
+        return RectAnswer(r);
     }
     if (command == "client") {
         std::string w;
@@ -292,8 +296,7 @@ std::string Run(const std::string& line) {
         const HWND window = ParseWindow(w);
         if (!GetClientRect(window, &r)) return "error no window";
         MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
-        return "ok " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
-               std::to_string(r.right) + " " + std::to_string(r.bottom);
+        return RectAnswer(r);
     }
     if (command == "alpha") {
         const auto found = TopLevelWindows(rest());

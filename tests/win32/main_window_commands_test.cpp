@@ -7,21 +7,11 @@
 #include "clock/clock_run.h"
 #include "dialog_driver.h"
 #include "main_window_fixture.h"
-#include "ui/drawing_surface.h"
 
 #include <colordlg.h>
 #include <dlgs.h>
 
 namespace {
-
-// Whether another window can take a combination (and give it back at once).
-bool HotkeyFree(UINT modifiers, UINT key) {
-    OwnedWindow other(CreateWindowExA(0, "STATIC", "other", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                      nullptr, nullptr));
-    if (!RegisterHotKey(other.Get(), 77, modifiers, key)) return false;
-    UnregisterHotKey(other.Get(), 77);
-    return true;
-}
 
 class MainWindowCommands : public MainWindowTest {
 protected:
@@ -309,16 +299,7 @@ TEST_F(MainWindowCommands, ResetToDefaultsShowsSavesAndRegistersTheDefaults) {
     ASSERT_TRUE(HotkeyFree(MOD_CONTROL, 'T'));
 
     Click(kResetButton);
-    EXPECT_EQ(Selection(kClockStyleBox), 1);
-    EXPECT_EQ(Selection(kModifierBox), 0);
-    EXPECT_EQ(Selection(kKeyBox), 29);
-    EXPECT_EQ(Text(kCharacterSetBox), "Default.set");
-    EXPECT_EQ(Text(kHeightBox), "323");
-    EXPECT_EQ(IsDlgButtonChecked(window_, kTrailsCheckBox), BST_UNCHECKED);
-    EXPECT_EQ(Text(kSlowdownBox), "5");
-    EXPECT_EQ(Text(kAccelerationBox), "2");
-    EXPECT_EQ(SurfaceBitmapPixel(Control(kTrailsColorSwatch), 3, 3), RGB(0, 0, 0));
-    EXPECT_FALSE(ProgramCharacterSet().Slot(0).empty()) << "the built-in set is loaded again";
+    ExpectDefaultsShown();
     EXPECT_FALSE(HotkeyFree(MOD_CONTROL, 'T'));
     EXPECT_TRUE(HotkeyFree(MOD_ALT, VK_F5));
     EXPECT_EQ(SettingsFileBytes(), ExpectedSettingsFile{}.Bytes());

@@ -18,6 +18,16 @@
 #include "platform/handles.h"
 #include "temp_folder.h"
 #include "test_windows.h"
+#include "ui/drawing_surface.h"
+
+// Whether another window can take a combination (and it gives it back at once).
+inline bool HotkeyFree(UINT modifiers, UINT key) {
+    OwnedWindow other(CreateWindowExA(0, "STATIC", "other", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                      nullptr, nullptr));
+    if (!RegisterHotKey(other.Get(), 77, modifiers, key)) return false;
+    UnregisterHotKey(other.Get(), 77);
+    return true;
+}
 
 // The nine lines the settings file should hold, written out independently of
 // the program's formatter; every field starts at its default.
@@ -89,6 +99,20 @@ protected:
                      reinterpret_cast<LPARAM>(Control(id)));
     }
     void Click(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
+
+    // Every control shows the default settings, and the built-in set is in use.
+    void ExpectDefaultsShown() const {
+        EXPECT_EQ(Selection(kClockStyleBox), 1);
+        EXPECT_EQ(Selection(kModifierBox), 0);
+        EXPECT_EQ(Selection(kKeyBox), 29);  // "T"
+        EXPECT_EQ(Text(kCharacterSetBox), "Default.set");
+        EXPECT_EQ(Text(kHeightBox), "323");
+        EXPECT_EQ(IsDlgButtonChecked(window_, kTrailsCheckBox), BST_UNCHECKED);
+        EXPECT_EQ(Text(kSlowdownBox), "5");
+        EXPECT_EQ(Text(kAccelerationBox), "2");
+        EXPECT_EQ(SurfaceBitmapPixel(Control(kTrailsColorSwatch), 3, 3), RGB(0, 0, 0));
+        EXPECT_FALSE(ProgramCharacterSet().Slot(0).empty()) << "the built-in set is loaded";
+    }
 
     HWND window_ = nullptr;
     OwnedFont previewFont_;

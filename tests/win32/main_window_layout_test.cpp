@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "main_window_fixture.h"
-#include "ui/drawing_surface.h"
 
 namespace {
 
@@ -207,16 +206,7 @@ using RefreshMainWindowTest = MainWindowTest;
 
 TEST_F(RefreshMainWindowTest, TheDefaultsAreShownAndTheBuiltInSetIsLoaded) {
     RefreshMainWindow();
-    EXPECT_EQ(Selection(kClockStyleBox), 1);
-    EXPECT_EQ(Selection(kModifierBox), 0);
-    EXPECT_EQ(Selection(kKeyBox), 29);  // "T"
-    EXPECT_EQ(Text(kCharacterSetBox), "Default.set");
-    EXPECT_EQ(Text(kHeightBox), "323");
-    EXPECT_EQ(IsDlgButtonChecked(window_, kTrailsCheckBox), BST_UNCHECKED);
-    EXPECT_EQ(Text(kSlowdownBox), "5");
-    EXPECT_EQ(Text(kAccelerationBox), "2");
-    EXPECT_EQ(SurfaceBitmapPixel(Control(kTrailsColorSwatch), 3, 3), RGB(0, 0, 0));
-    EXPECT_FALSE(ProgramCharacterSet().Slot(0).empty());
+    ExpectDefaultsShown();
     EXPECT_TRUE(FileExists(ProgramFolder() + "default.set"));
     EXPECT_EQ(Text(kPreview), "HH:MM AM");
     EXPECT_FALSE(SettingsFileExists()) << "filling the window saves nothing";

@@ -9,14 +9,6 @@
 
 namespace {
 
-bool HotkeyFree(UINT modifiers, UINT key) {
-    OwnedWindow other(CreateWindowExA(0, "STATIC", "other", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                      nullptr, nullptr));
-    if (!RegisterHotKey(other.Get(), 77, modifiers, key)) return false;
-    UnregisterHotKey(other.Get(), 77);
-    return true;
-}
-
 std::string ControlText(HWND control) {
     char text[256] = {};
     GetWindowTextA(control, text, sizeof text);

@@ -1,10 +1,11 @@
-# Runs the icon script into a scratch file and compares the result byte for
-# byte with resources/spindrift-clock.ico.
+# Runs a generator into a scratch file and compares the result byte for byte
+# with the file the source tree carries. GENERATOR is the program; SCRIPT, if
+# given, is passed before the output path (a script for an interpreter).
 file(REMOVE ${OUTPUT})
 execute_process(COMMAND ${GENERATOR} ${SCRIPT} ${OUTPUT} RESULT_VARIABLE status
-    ERROR_VARIABLE errors)
+    ERROR_VARIABLE figures)
 if(NOT status EQUAL 0)
-    message(FATAL_ERROR "make_icon.py failed (${status}):\n${errors}")
+    message(FATAL_ERROR "${GENERATOR} ${SCRIPT} failed (${status}):\n${figures}")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUTPUT} ${EXPECTED}
     RESULT_VARIABLE different)
