@@ -1,4 +1,4 @@
-// The trails colour field: a drawing surface filled with the ink colour, and
+// The trails colour field, a drawing surface filled with the ink colour, and
 // the colour dialog it opens when clicked.
 
 #include <windows.h>
@@ -7,7 +7,6 @@
 #include "app/main_window.h"
 #include "app/main_window_commands.h"
 #include "app/main_window_ids.h"
-#include "app/main_window_template.h"
 #include "app/program_state.h"
 #include "app/settings.h"
 #include "app/settings_storage.h"
@@ -36,19 +35,7 @@ UINT_PTR CALLBACK PlaceColourDialog(HWND dialog, UINT message, WPARAM, LPARAM lP
 
 }  // namespace
 
-HWND CreateTrailsColorSwatch(HWND window, HWND after) {
-    for (const MainWindowRow& row : MainWindowRows()) {
-        if (row.id != kTrailsColorSwatch) continue;
-        const HWND swatch = CreateDrawingSurface(window, row.id, row.rect.x, row.rect.y,
-                                                 row.rect.width, row.rect.height,
-                                                 row.style & ~(WS_CHILD | WS_VISIBLE),
-                                                 SurfaceLayout::DialogUnits);
-        if (swatch)
-            SetWindowPos(swatch, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        return swatch;
-    }
-    return nullptr;
-}
+const COLORREF* TrailsCustomColours() { return g_customColours; }
 
 void PaintTrailsColorSwatch() {
     const int colour = ProgramSettings().TrailsColor.load();

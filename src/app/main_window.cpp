@@ -13,6 +13,7 @@
 #include "clock/clock_run.h"
 #include "clock/hotkey.h"
 #include "clock/time_text.h"
+#include "ui/drawing_surface.h"
 
 namespace {
 
@@ -96,7 +97,14 @@ HWND BuildMainWindow() {
     // in the tab order, right after the control that precedes it in the table.
     HWND previous = HWND_TOP;
     for (const MainWindowRow& row : MainWindowRows()) {
-        if (!row.kind) CreateTrailsColorSwatch(window, previous);
+        if (!row.kind) {
+            const HWND surface = CreateDrawingSurface(
+                window, row.id, row.rect.x, row.rect.y, row.rect.width, row.rect.height,
+                row.style & ~(WS_CHILD | WS_VISIBLE), SurfaceLayout::DialogUnits);
+            if (surface)
+                SetWindowPos(surface, previous, 0, 0, 0, 0,
+                             SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
         previous = GetDlgItem(window, row.id);
     }
     FillList(window, kClockStyleBox, ClockStyleList());

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window_commands.h"
 #include "charset/set_file_io.h"
 #include "clock/clock_run.h"
 #include "dialog_driver.h"
@@ -174,6 +175,37 @@ TEST_F(MainWindowCommands, TheColourDialogOpensBlackBesideTheWindowAndItsChoiceI
     ExpectedSettingsFile expected;
     expected.trailsColor = std::to_string(RGB(200, 100, 50));
     EXPECT_EQ(SettingsFileBytes(), expected.Bytes());
+}
+
+TEST_F(MainWindowCommands, CustomColoursAreKeptFromOneOpeningToTheNext) {
+    {
+        DialogDriver driver("Color", [](HWND dialog) {
+            TypeInto(dialog, COLOR_RED, "10");
+            TypeInto(dialog, COLOR_GREEN, "120");
+            TypeInto(dialog, COLOR_BLUE, "230");
+            Press(dialog, COLOR_ADD);
+            Press(dialog, IDOK);
+        });
+        ClickColourField(window_);
+    }
+    EXPECT_EQ(TrailsCustomColours()[0], RGB(10, 120, 230));
+
+    // The next opening shows it in the first custom colour box.
+    COLORREF shown = CLR_INVALID;
+    {
+        DialogDriver driver("Color", [&](HWND dialog) {
+            const HWND boxes = GetDlgItem(dialog, COLOR_CUSTOM1);
+            RECT area{};
+            GetClientRect(boxes, &area);
+            WaitUntil([&] {
+                shown = WindowPixel(boxes, area.right / 16, area.bottom / 4);
+                return shown == RGB(10, 120, 230);
+            }, 3000);
+            Press(dialog, IDCANCEL);
+        });
+        ClickColourField(window_);
+    }
+    EXPECT_EQ(shown, RGB(10, 120, 230));
 }
 
 TEST_F(MainWindowCommands, CancellingTheColourDialogMeansNoColour) {
