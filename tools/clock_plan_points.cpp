@@ -38,9 +38,11 @@ int main(int argc, char** argv) {
                                                   std::atoi(argv[5]), std::atoi(argv[6]));
     for (std::size_t i = 0; i < drawn.size(); ++i) {
         const GlyphSlot slot = SlotForCharacter(drawn[i]);
-        const std::string recording = slot < 0 ? std::string() : set[static_cast<std::size_t>(slot)];
-        for (const ScreenPoint& p : GlyphPoints(recording, CellOrigin(layout, static_cast<std::int32_t>(i)),
-                                                layout.Scale, acceleration))
+        const std::string recording =
+            slot < 0 ? std::string() : set[static_cast<std::size_t>(slot)];
+        for (const ScreenPoint& p :
+             GlyphPoints(recording, CellOrigin(layout, static_cast<std::int32_t>(i)), layout.Scale,
+                         acceleration))
             std::printf("%zu %d %d\n", i, p.x, p.y);
     }
     return 0;

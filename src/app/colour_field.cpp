@@ -30,12 +30,14 @@ UINT_PTR CALLBACK PlaceColourDialog(HWND dialog, UINT message, WPARAM, LPARAM lP
                      owner.top + kColourDialogOffset, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    return TRUE;  // the dialog sets its own focus
+    return TRUE; // the dialog sets its own focus
 }
 
-}  // namespace
+} // namespace
 
-const COLORREF* TrailsCustomColours() { return g_customColours; }
+const COLORREF* TrailsCustomColours() {
+    return g_customColours;
+}
 
 void PaintTrailsColorSwatch() {
     const int colour = ProgramSettings().TrailsColor.load();
@@ -48,7 +50,7 @@ void ChooseTrailsColor(HWND window) {
     CHOOSECOLORA choice{};
     choice.lStructSize = sizeof choice;
     choice.hwndOwner = window;
-    choice.rgbResult = RGB(0, 0, 0);  // always black to begin with, whatever the setting
+    choice.rgbResult = RGB(0, 0, 0); // always black to begin with, whatever the setting
     choice.lpCustColors = g_customColours;
     choice.Flags = CC_RGBINIT | CC_ENABLEHOOK;
     choice.lpfnHook = PlaceColourDialog;

@@ -23,9 +23,9 @@ void InitialiseCommonControls() {
     const auto initialiseEx = reinterpret_cast<InitialiseEx>(
         reinterpret_cast<void (*)()>(GetProcAddress(library, "InitCommonControlsEx")));
     if (initialiseEx) {
-        const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
-                                           ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
-                                               ICC_INTERNET_CLASSES};
+        const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES |
+                                                                             ICC_DATE_CLASSES |
+                                                                             ICC_INTERNET_CLASSES};
         static_assert(sizeof(INITCOMMONCONTROLSEX) == 8);
         static_assert((ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_INTERNET_CLASSES) == 0x9FF);
         initialiseEx(&classes);
@@ -40,7 +40,7 @@ void GiveProgramIcon(HWND window) {
     if (window && icon) SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 }
 
-}  // namespace
+} // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitialiseCommonControls();

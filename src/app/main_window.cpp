@@ -83,13 +83,12 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return FALSE;
 }
 
-}  // namespace
+} // namespace
 
 HWND BuildMainWindow() {
     DialogTemplate layout = MainWindowTemplate();
-    const HWND window =
-        CreateDialogIndirectParamA(GetModuleHandleA(nullptr), layout.Get(), nullptr,
-                                   MainWindowProc, 0);
+    const HWND window = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), layout.Get(), nullptr,
+                                                   MainWindowProc, 0);
     if (!window) return nullptr;
     SetMainWindowHandle(window);
 

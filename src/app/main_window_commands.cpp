@@ -25,12 +25,14 @@
 namespace {
 
 // A button's click; a double click counts the same.
-bool Clicked(int code) { return code == BN_CLICKED || code == BN_DOUBLECLICKED; }
+bool Clicked(int code) {
+    return code == BN_CLICKED || code == BN_DOUBLECLICKED;
+}
 
 std::string WindowText(HWND control) {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(control, text.data(),
-                                                        static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -83,15 +85,15 @@ void BrowseForSet(HWND window) {
     constexpr DWORD kFlags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST |
                              OFN_CREATEPROMPT | OFN_ENABLESIZING;
     static_assert(kFlags == 0x803802);
-    const std::string name(TrimBlanks(AskSetFileName(window, SetFileDialog::Open,
-                                                     "Please select a file to load from", kFlags)));
+    const std::string name(TrimBlanks(
+        AskSetFileName(window, SetFileDialog::Open, "Please select a file to load from", kFlags)));
     if (!IsPlainFile(name)) return;
     const SetFileLoad load = ReadSetFile(name);
     if (load.unreadable) {
         // Nothing was loaded, so nothing may claim it was: the set in use, the
         // box and the settings file stay as they were.
-        const std::string text = "Error: I could not read the file " + name +
-                                 " -- it may be in use by another program.";
+        const std::string text =
+            "Error: I could not read the file " + name + " -- it may be in use by another program.";
         MessageBoxA(nullptr, text.c_str(), "Error", MB_ICONHAND | MB_SYSTEMMODAL);
         return;
     }
@@ -111,7 +113,7 @@ void ResetToDefaults() {
     WriteSettingsFile();
 }
 
-}  // namespace
+} // namespace
 
 void OnMainWindowCommand(HWND window, int id, int code) {
     Settings& settings = ProgramSettings();

@@ -18,9 +18,12 @@ const std::vector<std::string>& ModifierList() {
 const std::vector<std::string>& KeyList() {
     static const std::vector<std::string> list = [] {
         std::vector<std::string> keys;
-        for (char c = '0'; c <= '9'; ++c) keys.emplace_back(1, c);
-        for (char c = 'A'; c <= 'Z'; ++c) keys.emplace_back(1, c);
-        for (int f = 1; f <= 12; ++f) keys.push_back("F" + std::to_string(f));
+        for (char c = '0'; c <= '9'; ++c)
+            keys.emplace_back(1, c);
+        for (char c = 'A'; c <= 'Z'; ++c)
+            keys.emplace_back(1, c);
+        for (int f = 1; f <= 12; ++f)
+            keys.push_back("F" + std::to_string(f));
         return keys;
     }();
     return list;

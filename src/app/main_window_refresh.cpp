@@ -41,7 +41,7 @@ void ShowNumber(HWND window, int id, std::int32_t value) {
     SetDlgItemTextA(window, id, FormatNumber(value).c_str());
 }
 
-}  // namespace
+} // namespace
 
 void RefreshMainWindow() {
     const HWND window = MainWindowHandle();

@@ -13,10 +13,11 @@ constexpr DialogRect kWindowRect{0, 0, 304, 137};
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kLabel = kChild | SS_RIGHT;
-constexpr DWORD kList = kChild | CBS_DROPDOWNLIST | CBS_HASSTRINGS;  // unsorted, no tab stop
+constexpr DWORD kList = kChild | CBS_DROPDOWNLIST | CBS_HASSTRINGS; // unsorted, no tab stop
 constexpr DWORD kButton = kChild | BS_PUSHBUTTON | WS_TABSTOP;
 constexpr DWORD kNumberBox = kChild | WS_TABSTOP | ES_AUTOHSCROLL;
 
+// clang-format off
 const MainWindowRow kRows[] = {
     {Static, kClockStyleLabel, "Clock style:", {5, 10, 60, 10}, kLabel},
     {ComboBox, kClockStyleBox, "", {70, 8, 75, 75}, kList},
@@ -44,10 +45,13 @@ const MainWindowRow kRows[] = {
     {Button, kResetButton, "Reset to Defaults", {145, 115, 75, 15}, kButton},
     {Button, kKillButton, "Kill Clock Spindrift", {230, 115, 65, 15}, kButton},
 };
+// clang-format on
 
-}  // namespace
+} // namespace
 
-std::span<const MainWindowRow> MainWindowRows() { return kRows; }
+std::span<const MainWindowRow> MainWindowRows() {
+    return kRows;
+}
 
 DialogTemplate MainWindowTemplate() {
     DialogTemplate dialog(kMainWindowCaption, kWindowStyle, WS_EX_CONTROLPARENT, kWindowRect,

@@ -17,7 +17,7 @@ struct MainWindowRow {
     int id = 0;
     const char* text = "";
     DialogRect rect;
-    DWORD style = 0;  // complete, WS_CHILD and WS_VISIBLE included
+    DWORD style = 0; // complete, WS_CHILD and WS_VISIBLE included
     DWORD exStyle = 0;
 };
 

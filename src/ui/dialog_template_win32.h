@@ -21,7 +21,7 @@ struct DialogRect {
 };
 
 class DialogTemplate {
-public:
+  public:
     // The window: its caption (ANSI), style (DS_SETFONT is added), extended
     // style, rectangle and font.
     DialogTemplate(std::string_view caption, DWORD style, DWORD exStyle, DialogRect rect,
@@ -35,12 +35,12 @@ public:
     // result stays valid until the next AddControl.
     const DLGTEMPLATE* Get();
 
-private:
+  private:
     void AddWord(WORD value);
     void AddDword(DWORD value);
     void AddText(std::string_view text);
     void AlignToDword();
 
-    std::vector<WORD> words_;  // WORD-aligned storage; the dialog manager reads it in place
+    std::vector<WORD> words_; // WORD-aligned storage; the dialog manager reads it in place
     WORD controls_ = 0;
 };

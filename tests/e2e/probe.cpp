@@ -115,7 +115,7 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 // The cursor, sampled about every millisecond on a thread of its own, so that
 // the probe can work windows while it traces.
 class CursorTrace {
-public:
+  public:
     void Start() {
         Stop();
         points_.clear();
@@ -140,13 +140,14 @@ public:
         Stop();
         std::ostringstream out;
         out << "ok";
-        for (const POINT& p : points_) out << ' ' << p.x << ',' << p.y;
+        for (const POINT& p : points_)
+            out << ' ' << p.x << ',' << p.y;
         return out.str();
     }
 
     ~CursorTrace() { Stop(); }
 
-private:
+  private:
     void Sample() {
         while (!stop_) {
             POINT now{};
@@ -200,7 +201,8 @@ std::string Run(const std::string& line) {
     if (command == "find") {
         const auto found = TopLevelWindows(rest());
         std::string answer = "ok " + std::to_string(found.size());
-        for (HWND w : found) answer += " " + WindowNumber(w);
+        for (HWND w : found)
+            answer += " " + WindowNumber(w);
         return answer;
     }
     if (command == "wait") {
@@ -269,12 +271,14 @@ std::string Run(const std::string& line) {
     if (command == "boxes") {
         const auto found = TopLevelWindows(rest());
         std::string answer = "ok " + std::to_string(found.size());
-        for (HWND box : found) answer += "\t" + BoxText(box);
+        for (HWND box : found)
+            answer += "\t" + BoxText(box);
         return answer;
     }
     if (command == "press") {
         const auto found = TopLevelWindows(rest());
-        for (HWND box : found) PostMessageA(box, WM_COMMAND, IDOK, 0);
+        for (HWND box : found)
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
         return "ok " + std::to_string(found.size());
     }
     if (command == "work-area") {
@@ -309,11 +313,11 @@ std::string Run(const std::string& line) {
     return "error unknown command " + command;
 }
 
-}  // namespace
+} // namespace
 
 int main() {
-    timeBeginPeriod(1);  // Sleep(1) sleeps about a millisecond, for the traces
-    _setmode(_fileno(stdout), _O_BINARY);  // answers end in LF alone
+    timeBeginPeriod(1);                   // Sleep(1) sleeps about a millisecond, for the traces
+    _setmode(_fileno(stdout), _O_BINARY); // answers end in LF alone
     std::string line;
     while (std::getline(std::cin, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();

@@ -17,7 +17,8 @@ TEST(MainWindowLists, EveryEntryMeansSomethingToTheCodeThatReadsIt) {
     EXPECT_EQ(ModifierList(), (std::vector<std::string>{"Ctrl", "Alt", "Ctrl+Alt", "Ctrl+Shift",
                                                         "Alt+Shift", "Ctrl+Alt+Shift"}));
     std::set<unsigned> flags;
-    for (const std::string& modifiers : ModifierList()) flags.insert(HotkeyModifierFlags(modifiers));
+    for (const std::string& modifiers : ModifierList())
+        flags.insert(HotkeyModifierFlags(modifiers));
     EXPECT_EQ(flags, (std::set<unsigned>{1, 2, 3, 5, 6, 7}));
 
     const std::vector<std::string>& keys = KeyList();
@@ -28,9 +29,10 @@ TEST(MainWindowLists, EveryEntryMeansSomethingToTheCodeThatReadsIt) {
     EXPECT_EQ(keys[36], "F1");
     EXPECT_EQ(keys.back(), "F12");
     std::set<unsigned> codes;
-    for (const std::string& key : keys) codes.insert(HotkeyKeyCode(key));
+    for (const std::string& key : keys)
+        codes.insert(HotkeyKeyCode(key));
     EXPECT_EQ(codes.size(), 48u);
     EXPECT_EQ(codes.count(0u), 0u);
 }
 
-}  // namespace
+} // namespace

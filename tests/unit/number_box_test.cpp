@@ -13,9 +13,9 @@ constexpr NumberRange kAcceleration{1, 10};
 TEST(NumberBox, ValuesAreRoundedHalfToEvenAndBroughtIntoTheRange) {
     EXPECT_EQ(NumberBoxValue("10", 323, kHeight), 50);
     EXPECT_EQ(NumberBoxValue("9999", 323, kHeight), 800);
-    EXPECT_EQ(NumberBoxValue("99999999999", 323, kHeight), 800);   // past 32 bits
+    EXPECT_EQ(NumberBoxValue("99999999999", 323, kHeight), 800); // past 32 bits
     EXPECT_EQ(NumberBoxValue("-99999999999", 323, kHeight), 50);
-    EXPECT_EQ(NumberBoxValue("1e400", 323, kHeight), 800);          // past a double, too
+    EXPECT_EQ(NumberBoxValue("1e400", 323, kHeight), 800); // past a double, too
     EXPECT_EQ(NumberBoxValue("400.5", 323, kHeight), 400);
     EXPECT_EQ(NumberBoxValue("401.5", 323, kHeight), 402);
     EXPECT_EQ(NumberBoxValue("  &H1F4", 323, kHeight), 500);
@@ -49,4 +49,4 @@ TEST(NumberBox, TheCurrentValueChangesNothingHoweverItIsWritten) {
     EXPECT_EQ(NumberBoxValue("5001", 5000, kHeight), 800);
 }
 
-}  // namespace
+} // namespace

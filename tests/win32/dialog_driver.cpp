@@ -32,7 +32,9 @@ DialogDriver::~DialogDriver() {
     state_->thread.join();
 }
 
-bool DialogDriver::Acted() const { return state_->acted; }
+bool DialogDriver::Acted() const {
+    return state_->acted;
+}
 
 void TypeInto(HWND dialog, int id, const std::string& text) {
     const HWND control = GetDlgItem(dialog, id);

@@ -11,16 +11,16 @@
 #include <string>
 
 class DialogDriver {
-public:
+  public:
     DialogDriver(std::string caption, std::function<void(HWND dialog)> action,
                  int timeoutMilliseconds = 20000);
-    ~DialogDriver();  // waits for the action to finish, or for the time to run out
+    ~DialogDriver(); // waits for the action to finish, or for the time to run out
     DialogDriver(const DialogDriver&) = delete;
     DialogDriver& operator=(const DialogDriver&) = delete;
 
     bool Acted() const;
 
-private:
+  private:
     struct State;
     std::unique_ptr<State> state_;
 };

@@ -15,7 +15,7 @@
 namespace {
 
 class MainWindowCommands : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         RegisterClockHotkey();
@@ -42,10 +42,10 @@ TEST_F(MainWindowCommands, ChoosingFromAListSavesTheSettingAtOnce) {
 TEST_F(MainWindowCommands, ANewShortcutReplacesTheRegistrationAndIsSaved) {
     MessageBoxWatcher errors("Error");
     ASSERT_FALSE(HotkeyFree(MOD_CONTROL, 'T'));
-    Choose(kModifierBox, 4);  // Alt+Shift
+    Choose(kModifierBox, 4); // Alt+Shift
     EXPECT_TRUE(HotkeyFree(MOD_CONTROL, 'T'));
     EXPECT_FALSE(HotkeyFree(MOD_ALT | MOD_SHIFT, 'T'));
-    Choose(kKeyBox, 47);  // F12
+    Choose(kKeyBox, 47); // F12
     EXPECT_TRUE(HotkeyFree(MOD_ALT | MOD_SHIFT, 'T'));
     EXPECT_FALSE(HotkeyFree(MOD_ALT | MOD_SHIFT, VK_F12));
     ExpectedSettingsFile expected;
@@ -60,7 +60,7 @@ TEST_F(MainWindowCommands, ARefusedShortcutIsReportedAndStillSaved) {
                                       nullptr, nullptr));
     ASSERT_TRUE(RegisterHotKey(other.Get(), 77, MOD_CONTROL | MOD_ALT, 'T'));
     MessageBoxWatcher errors("Error");
-    Choose(kModifierBox, 2);  // Ctrl+Alt, held by the other window
+    Choose(kModifierBox, 2); // Ctrl+Alt, held by the other window
     const auto boxes = errors.Boxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NE(boxes[0].texts.find("Error: I could not register your selected hotkey Ctrl+Alt+T -- "
@@ -81,11 +81,11 @@ struct NumberCase {
 
 TEST_F(MainWindowCommands, ANumberBoxTakesItsRangeWhenLeft) {
     const NumberCase cases[] = {
-        {kHeightBox, "10", "50"},     {kHeightBox, "9999", "800"},
-        {kHeightBox, "99999999999", "800"},  {kHeightBox, "abc", "50"},
-        {kHeightBox, "400.5", "400"}, {kHeightBox, "401.5", "402"},
-        {kSlowdownBox, "0", "1"},     {kSlowdownBox, "500", "200"},
-        {kAccelerationBox, "0", "1"}, {kAccelerationBox, "11", "10"},
+        {kHeightBox, "10", "50"},           {kHeightBox, "9999", "800"},
+        {kHeightBox, "99999999999", "800"}, {kHeightBox, "abc", "50"},
+        {kHeightBox, "400.5", "400"},       {kHeightBox, "401.5", "402"},
+        {kSlowdownBox, "0", "1"},           {kSlowdownBox, "500", "200"},
+        {kAccelerationBox, "0", "1"},       {kAccelerationBox, "11", "10"},
     };
     for (const NumberCase& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -96,9 +96,9 @@ TEST_F(MainWindowCommands, ANumberBoxTakesItsRangeWhenLeft) {
         TypeAndLeave(c.id, c.typed);
         EXPECT_EQ(Text(c.id), c.shown);
         ExpectedSettingsFile expected;
-        (c.id == kHeightBox ? expected.height
-                            : c.id == kSlowdownBox ? expected.slowdown : expected.acceleration) =
-            c.shown;
+        (c.id == kHeightBox     ? expected.height
+         : c.id == kSlowdownBox ? expected.slowdown
+                                : expected.acceleration) = c.shown;
         EXPECT_EQ(SettingsFileBytes(), expected.Bytes());
     }
     EXPECT_EQ(ProgramSettings().AccelerationFactor, 10);
@@ -150,7 +150,7 @@ TEST_F(MainWindowCommands, TheColourDialogOpensBlackBesideTheWindowAndItsChoiceI
     {
         DialogDriver driver("Color", [&](HWND dialog) {
             GetWindowRect(dialog, &placed);
-            Press(dialog, IDOK);  // whatever it opened with
+            Press(dialog, IDOK); // whatever it opened with
         });
         ClickColourField(window_);
         EXPECT_TRUE(driver.Acted());
@@ -197,10 +197,12 @@ TEST_F(MainWindowCommands, CustomColoursAreKeptFromOneOpeningToTheNext) {
             const HWND boxes = GetDlgItem(dialog, COLOR_CUSTOM1);
             RECT area{};
             GetClientRect(boxes, &area);
-            WaitUntil([&] {
-                shown = WindowPixel(boxes, area.right / 16, area.bottom / 4);
-                return shown == RGB(10, 120, 230);
-            }, 3000);
+            WaitUntil(
+                [&] {
+                    shown = WindowPixel(boxes, area.right / 16, area.bottom / 4);
+                    return shown == RGB(10, 120, 230);
+                },
+                3000);
             Press(dialog, IDCANCEL);
         });
         ClickColourField(window_);
@@ -223,7 +225,7 @@ TEST_F(MainWindowCommands, CancellingTheColourDialogMeansNoColour) {
 
 // "Browse": the file dialog is worked by typing a name and pressing Open.
 class BrowseCommand : public MainWindowCommands {
-protected:
+  protected:
     void Browse(const std::string& name) {
         DialogDriver driver("Please select a file to load from", [&](HWND dialog) {
             RECT main{};
@@ -298,7 +300,7 @@ TEST_F(BrowseCommand, ASetHeldOpenElsewhereIsReportedAndChangesNothing) {
               std::string::npos)
         << boxes[0].texts;
     EXPECT_EQ(boxes[0].owner, nullptr);
-    EXPECT_TRUE(boxes[0].exStyle & WS_EX_TOPMOST);  // system modal
+    EXPECT_TRUE(boxes[0].exStyle & WS_EX_TOPMOST); // system modal
     EXPECT_EQ(Text(kCharacterSetBox), "Default.set");
     EXPECT_EQ(ProgramCharacterSet().All(), SetInUse());
     EXPECT_FALSE(SettingsFileExists());
@@ -340,7 +342,8 @@ TEST_F(MainWindowCommands, ResetToDefaultsShowsSavesAndRegistersTheDefaults) {
 TEST_F(MainWindowCommands, ShowNowAndTheShortcutEachStartARunAndRunsOverlap) {
     // Short runs of a small set, far from anything the tests look at.
     GlyphTexts texts;
-    for (GlyphSlot slot = 0; slot < kGlyphSlotCount; ++slot) texts[slot] = "0,0, 10,10, 20,20";
+    for (GlyphSlot slot = 0; slot < kGlyphSlotCount; ++slot)
+        texts[slot] = "0,0, 10,10, 20,20";
     ProgramCharacterSet().Load(texts);
     ProgramSettings().SlowdownFactor = 1;
     ASSERT_EQ(ActiveClockRuns(), 0);
@@ -350,7 +353,7 @@ TEST_F(MainWindowCommands, ShowNowAndTheShortcutEachStartARunAndRunsOverlap) {
     EXPECT_EQ(ActiveClockRuns(), 2) << "the second run does not wait for the first";
     SendMessageA(window_, WM_HOTKEY, kClockHotkeyId, MAKELPARAM(MOD_CONTROL, 'T'));
     EXPECT_EQ(ActiveClockRuns(), 3);
-    SendMessageA(window_, WM_HOTKEY, 77, 0);  // someone else's identifier
+    SendMessageA(window_, WM_HOTKEY, 77, 0); // someone else's identifier
     EXPECT_EQ(ActiveClockRuns(), 3);
     EXPECT_TRUE(WaitUntil([] { return ActiveClockRuns() == 0; }, 30000));
 }
@@ -363,4 +366,4 @@ TEST_F(MainWindowCommands, TheControlWithTheFocusGetsItBackWhenTheWindowIsActiva
     EXPECT_EQ(GetFocus(), Control(kSlowdownBox));
 }
 
-}  // namespace
+} // namespace

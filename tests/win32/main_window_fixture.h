@@ -52,7 +52,7 @@ struct ExpectedSettingsFile {
 };
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         DeleteFileA(SettingsFile().c_str());
         ProgramCharacterSet().Clear();
@@ -104,7 +104,7 @@ protected:
     void ExpectDefaultsShown() const {
         EXPECT_EQ(Selection(kClockStyleBox), 1);
         EXPECT_EQ(Selection(kModifierBox), 0);
-        EXPECT_EQ(Selection(kKeyBox), 29);  // "T"
+        EXPECT_EQ(Selection(kKeyBox), 29); // "T"
         EXPECT_EQ(Text(kCharacterSetBox), "Default.set");
         EXPECT_EQ(Text(kHeightBox), "323");
         EXPECT_EQ(IsDlgButtonChecked(window_, kTrailsCheckBox), BST_UNCHECKED);

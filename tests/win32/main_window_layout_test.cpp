@@ -11,7 +11,7 @@ struct ExpectedControl {
     int id;
     const char* className;
     const char* text;
-    RECT units;  // left, top, width, height in dialog units
+    RECT units; // left, top, width, height in dialog units
     DWORD style;
     DWORD exStyle;
 };
@@ -23,6 +23,7 @@ constexpr DWORD kButton = kChild | WS_TABSTOP;
 constexpr DWORD kNumber = kChild | WS_TABSTOP | ES_AUTOHSCROLL;
 
 // In creation order, which is the tab order.
+// clang-format off
 const ExpectedControl kControls[] = {
     {2001, "Static", "Clock style:", {5, 10, 60, 10}, kLabel, 0},
     {2002, "ComboBox", "", {70, 8, 75, 75}, kList, 0},
@@ -49,6 +50,7 @@ const ExpectedControl kControls[] = {
     {2026, "Button", "Reset to Defaults", {145, 115, 75, 15}, kButton, 0},
     {2027, "Button", "Kill Clock Spindrift", {230, 115, 65, 15}, kButton, 0},
 };
+// clang-format on
 
 // Dialog units to pixels as the dialog manager converts a control's place:
 // its corner and its size each through the dialog's metrics.
@@ -101,10 +103,9 @@ TEST_F(MainWindowLayout, TheWindowIsAHiddenDialogWithItsCaptionStylesAndSize) {
     EXPECT_STREQ(caption, "The Spindrift Clock");
 
     const DWORD style = GetWindowLongA(window_, GWL_STYLE);
-    for (DWORD bit : {DWORD(WS_POPUP), DWORD(WS_CAPTION), DWORD(WS_SYSMENU),
-                      DWORD(WS_MINIMIZEBOX), DWORD(WS_CLIPSIBLINGS), DWORD(DS_MODALFRAME),
-                      DWORD(DS_CENTER), DWORD(DS_SETFONT), DWORD(DS_3DLOOK),
-                      DWORD(DS_NOFAILCREATE)})
+    for (DWORD bit : {DWORD(WS_POPUP), DWORD(WS_CAPTION), DWORD(WS_SYSMENU), DWORD(WS_MINIMIZEBOX),
+                      DWORD(WS_CLIPSIBLINGS), DWORD(DS_MODALFRAME), DWORD(DS_CENTER),
+                      DWORD(DS_SETFONT), DWORD(DS_3DLOOK), DWORD(DS_NOFAILCREATE)})
         EXPECT_EQ(style & bit, bit) << std::hex << bit;
     for (DWORD bit : {DWORD(WS_MAXIMIZEBOX), DWORD(WS_THICKFRAME), DWORD(WS_VISIBLE)})
         EXPECT_EQ(style & bit, 0u) << std::hex << bit;
@@ -129,7 +130,7 @@ TEST_F(MainWindowLayout, EveryControlHasItsIdTextStylePlaceAndTabOrder) {
     for (const ExpectedControl& expected : kControls) {
         SCOPED_TRACE(expected.id);
         ASSERT_NE(child, nullptr);
-        EXPECT_EQ(GetDlgCtrlID(child), expected.id);  // the tab order
+        EXPECT_EQ(GetDlgCtrlID(child), expected.id); // the tab order
         const HWND control = Control(expected.id);
         ASSERT_NE(control, nullptr);
         char className[64] = {};
@@ -172,11 +173,15 @@ TEST_F(MainWindowLayout, TheListsHoldTheirEntriesInOrder) {
               (std::vector<std::string>{"Ctrl", "Alt", "Ctrl+Alt", "Ctrl+Shift", "Alt+Shift",
                                         "Ctrl+Alt+Shift"}));
     std::vector<std::string> keys;
-    for (char c = '0'; c <= '9'; ++c) keys.emplace_back(1, c);
-    for (char c = 'A'; c <= 'Z'; ++c) keys.emplace_back(1, c);
-    for (int f = 1; f <= 12; ++f) keys.push_back("F" + std::to_string(f));
+    for (char c = '0'; c <= '9'; ++c)
+        keys.emplace_back(1, c);
+    for (char c = 'A'; c <= 'Z'; ++c)
+        keys.emplace_back(1, c);
+    for (int f = 1; f <= 12; ++f)
+        keys.push_back("F" + std::to_string(f));
     EXPECT_EQ(ListEntries(Control(kKeyBox)), keys);
-    for (int id : {kClockStyleBox, kModifierBox, kKeyBox}) EXPECT_EQ(Selection(id), CB_ERR) << id;
+    for (int id : {kClockStyleBox, kModifierBox, kKeyBox})
+        EXPECT_EQ(Selection(id), CB_ERR) << id;
 }
 
 TEST_F(MainWindowLayout, ThePreviewHasItsOwnBoldFontAndTheRestTheDialogFont) {
@@ -186,7 +191,7 @@ TEST_F(MainWindowLayout, ThePreviewHasItsOwnBoldFontAndTheRestTheDialogFont) {
     EXPECT_EQ(preview.lfHeight, PointsToHeight(10));
     const LOGFONTA label = FontOf(Control(kPreviewLabel));
     EXPECT_STREQ(label.lfFaceName, "MS Sans Serif");
-    EXPECT_LE(label.lfWeight, FW_NORMAL);  // normal, or "don't care"
+    EXPECT_LE(label.lfWeight, FW_NORMAL); // normal, or "don't care"
     WindowDc screen(nullptr);
     EXPECT_EQ(label.lfHeight, -MulDiv(8, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72));
 }
@@ -255,4 +260,4 @@ TEST_F(RefreshMainWindowTest, AStyleNoEntryMatchesLeavesAFreshListWithoutSelecti
     EXPECT_EQ(SurfaceBitmapPixel(Control(kTrailsColorSwatch), 3, 3), RGB(10, 200, 30));
 }
 
-}  // namespace
+} // namespace

@@ -16,7 +16,7 @@ std::string ControlText(HWND control) {
 }
 
 class RunMainWindowTest : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         ProgramSettings().ClockStyle.Set("HH:MM (24hr)");
@@ -87,4 +87,4 @@ TEST_F(RunMainWindowTest, EscapeAndEnterDoNotCloseTheWindow) {
     EXPECT_FALSE(IsWindow(window_));
 }
 
-}  // namespace
+} // namespace
