@@ -44,9 +44,7 @@ void DrawCharacter(char character, ScreenPoint cell, double scale, TrailOverlay&
 
 void RunClock() {
     Settings& settings = ProgramSettings();
-    const TimeOfDay now = LocalTimeOfDay();
-    const std::string drawn =
-        DrawnText(FormatClockTime(settings.ClockStyle.Get(), now.hour, now.minute));
+    const std::string drawn = DrawnText(ClockTimeText());
     const bool trails = settings.LeaveMouseTrails.load() != 0;
     const WorkAreaSize area = DesktopWorkArea();
     const ClockLayout layout =

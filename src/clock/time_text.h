@@ -14,3 +14,7 @@ inline constexpr const char* kClockStyles[] = {
 // leading zero, the minute always two digits. A style that matches none of the
 // six names byte for byte gives the empty text.
 std::string FormatClockTime(std::string_view style, int hour, int minute);
+
+// The current local time in the ClockStyle setting: what a clock run writes
+// and what the main window previews.
+std::string ClockTimeText();
