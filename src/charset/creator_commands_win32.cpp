@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "app/main_window_ids.h"
 #include "app/program_state.h"
 #include "app/settings.h"
 #include "app/settings_storage.h"
@@ -23,7 +24,6 @@
 namespace {
 
 // The main window's character set box.
-constexpr int kMainCharacterSetBoxId = 2010;
 
 constexpr UINT kQuestionStyle = MB_YESNO | MB_SYSTEMMODAL;
 constexpr UINT kErrorStyle = MB_ICONHAND | MB_SYSTEMMODAL;
@@ -46,7 +46,7 @@ void ShowError(const std::string& text) {
 }
 
 void ShowInMainWindow(const std::string& name) {
-    if (const HWND main = MainWindowHandle()) SetDlgItemTextA(main, kMainCharacterSetBoxId, name.c_str());
+    if (const HWND main = MainWindowHandle()) SetDlgItemTextA(main, kCharacterSetBox, name.c_str());
 }
 
 // The unsaved-work question; true when the command may go on. The window may

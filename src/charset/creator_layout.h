@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "ui/dialog_rect.h"
+
 inline constexpr char kCreatorCaption[] = "Mouse Motion Capture Character Creator";
 
 // The window's own position and size, and its styles: popup, visible,
@@ -26,13 +28,6 @@ inline constexpr int kLoadSetId = 1030;
 inline constexpr int kNewSetId = 1031;
 inline constexpr int kSaveSetId = 1032;
 inline constexpr int kQuitEditorId = 1033;
-
-struct DialogRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-};
 
 inline constexpr DialogRect kDrawingAreaRect{5, 5, 155, 200};
 inline constexpr DialogRect kHelpTextRect{240, 5, 135, 140};

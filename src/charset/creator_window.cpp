@@ -12,6 +12,7 @@
 #include "charset/creator_layout.h"
 #include "charset/creator_state.h"
 #include "charset/creator_window_win32.h"
+#include "ui/dialog_template_win32.h"
 #include "ui/drawing_surface.h"
 
 namespace {
@@ -22,26 +23,10 @@ std::atomic<HWND> g_openWindow{nullptr};
 
 // The window's template: no controls (they are added once the window's
 // dialog-unit metrics are known), the caption, and the dialog font.
-std::vector<WORD> CreatorTemplate() {
-    std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD), 0);
-    auto* header = reinterpret_cast<DLGTEMPLATE*>(words.data());
-    header->style = kCreatorStyle;
-    header->dwExtendedStyle = WS_EX_CONTROLPARENT;
-    header->cdit = 0;
-    header->x = kCreatorX;
-    header->y = kCreatorY;
-    header->cx = kCreatorWidth;
-    header->cy = kCreatorHeight;
-    auto addText = [&words](const char* text) {
-        for (; *text; ++text) words.push_back(static_cast<unsigned char>(*text));
-        words.push_back(0);
-    };
-    words.push_back(0);  // no menu
-    words.push_back(0);  // the standard dialog class
-    addText(kCreatorCaption);
-    words.push_back(8);  // points, then the face
-    addText("MS Sans Serif");
-    return words;
+DialogTemplate CreatorTemplate() {
+    return DialogTemplate(kCreatorCaption, kCreatorStyle, WS_EX_CONTROLPARENT,
+                          {kCreatorX, kCreatorY, kCreatorWidth, kCreatorHeight}, "MS Sans Serif",
+                          8);
 }
 
 RECT ToPixels(HWND window, DialogRect rect) {
@@ -214,11 +199,9 @@ void RunCreatorDialog(HWND owner) {
     // EnableWindow tells whether the window was disabled before.
     creator.ownerDisabled = owner && !EnableWindow(owner, FALSE);
 
-    const std::vector<WORD> layout = CreatorTemplate();
+    DialogTemplate layout = CreatorTemplate();
     const HWND window =
-        CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
-                                   reinterpret_cast<const DLGTEMPLATE*>(layout.data()), owner,
-                                   CreatorProc, 0);
+        CreateDialogIndirectParamA(GetModuleHandleA(nullptr), layout.Get(), owner, CreatorProc, 0);
     if (window) {
         MSG message;
         while (!creator.destroyed) {

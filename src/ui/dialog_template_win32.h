@@ -10,15 +10,10 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/dialog_rect.h"
+
 // The predefined control classes a template can name by number.
 enum class DialogControlClass : WORD { Button = 0x80, Edit = 0x81, Static = 0x82, ComboBox = 0x85 };
-
-struct DialogRect {
-    short x = 0;
-    short y = 0;
-    short width = 0;
-    short height = 0;
-};
 
 class DialogTemplate {
   public:
