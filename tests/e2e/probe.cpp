@@ -25,6 +25,7 @@
 //   work-area                    ok L T R B
 //   rect HWND                    ok L T R B     a window's rectangle on the screen
 //   client HWND                  ok L T R B     its client area's rectangle on the screen
+//   item-rect HWND ID            ok L T R B     a control's rectangle on the screen
 //   alpha CAPTION                ok A           a layered window's alpha (-1: none found)
 //   quit
 //
@@ -291,6 +292,14 @@ std::string Run(const std::string& line) {
         in >> w;
         RECT r{};
         if (!GetWindowRect(ParseWindow(w), &r)) return "error no window";
+        return RectAnswer(r);
+    }
+    if (command == "item-rect") {
+        HWND item = nullptr;
+        int id = 0;
+        control(item, id);
+        RECT r{};
+        if (!item || !GetWindowRect(item, &r)) return "error no control " + std::to_string(id);
         return RectAnswer(r);
     }
     if (command == "client") {

@@ -16,10 +16,8 @@ import tempfile
 import time
 import unittest
 
-ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-EXE = os.path.join(ROOT, "build", "win32", "spindrift-clock.exe")
-CAPTION = "^The Spindrift Clock$"
-SETTINGS = "spindrift-clock.ini"
+from harness import CAPTION, ENVIRONMENT, PROGRAM, ROOT, SETTINGS_FILE as SETTINGS
+
 HOLD_FILE = os.path.join(ROOT, "build", "win32", "hold-file.exe")
 HELD = "held by another program"
 
@@ -110,8 +108,11 @@ def wait(condition, timeout):
 
 
 class HostileFiles(unittest.TestCase):
+    def setUp(self):
+        ENVIRONMENT.ensure()
+
     def start_in(self, folder):
-        shutil.copy(EXE, folder)
+        shutil.copy(PROGRAM, folder)
         return subprocess.Popen(["wine", "./spindrift-clock.exe"], cwd=folder,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
@@ -128,7 +129,7 @@ class HostileFiles(unittest.TestCase):
         def shown():
             for box in xdotool("search", "--onlyvisible", "--name", "^Error$"):
                 xdotool("key", "--window", box, "Return")
-            windows = xdotool("search", "--onlyvisible", "--name", CAPTION)
+            windows = xdotool("search", "--onlyvisible", "--name", f"^{CAPTION}$")
             return windows[0] if windows else None
         return wait(lambda: program.poll() is None and shown() or program.poll() is not None
                     and "ended", 90)
