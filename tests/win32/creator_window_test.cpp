@@ -259,7 +259,9 @@ TEST(CreatorWindow, TheFocusedControlGetsTheFocusBackWhenTheWindowIsActivatedAga
     SetForegroundWindow(other);
     PumpMessages();
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other; }));
-    EXPECT_NE(FocusOfThread(creator.Window()), creator.Control(1032));
+    // The Creator's thread notices its deactivation a moment later.
+    EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(creator.Window()) != creator.Control(1032); },
+                          2000));
     SetForegroundWindow(creator.Window());
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == creator.Window(); }));
     EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(creator.Window()) == creator.Control(1032); },
