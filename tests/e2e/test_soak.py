@@ -10,7 +10,7 @@ from harness import SHOW_NOW, ProgramTest, poll
 EDIT, KILL, QUIT_EDITOR = 2013, 2027, 1033
 CREATOR = "Mouse Motion Capture Character Creator"
 OVERLAY = "1"
-WARM_UP_RUNS, RUNS, OPENINGS = 10, 50, 20
+WARM_UP_RUNS, RUNS, OPENINGS = 10, 30, 20
 ALLOWED_GROWTH_KIB = 3 * 1024
 
 
