@@ -22,6 +22,7 @@
 //   boxes CAPTION                ok N TEXT...   message boxes with the caption and their
 //                                               texts, tab-separated
 //   press CAPTION                ok N           presses OK on each such box
+//   minimize CAPTION             ok N           minimises such windows; N of them are iconic
 //   work-area                    ok L T R B
 //   rect HWND                    ok L T R B     a window's rectangle on the screen
 //   client HWND                  ok L T R B     its client area's rectangle on the screen
@@ -281,6 +282,19 @@ std::string Run(const std::string& line) {
         for (HWND box : found)
             PostMessageA(box, WM_COMMAND, IDOK, 0);
         return "ok " + std::to_string(found.size());
+    }
+    if (command == "minimize") {
+        const auto found = TopLevelWindows(rest());
+        for (HWND w : found)
+            ShowWindowAsync(w, SW_MINIMIZE);
+        int iconic = 0;
+        for (int tries = 0; tries < 500 && iconic < static_cast<int>(found.size()); ++tries) {
+            Sleep(10);
+            iconic = 0;
+            for (HWND w : found)
+                iconic += IsIconic(w) ? 1 : 0;
+        }
+        return "ok " + std::to_string(iconic);
     }
     if (command == "work-area") {
         RECT area{};
