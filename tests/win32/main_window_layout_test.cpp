@@ -172,13 +172,10 @@ TEST_F(MainWindowLayout, TheListsHoldTheirEntriesInOrder) {
     EXPECT_EQ(ListEntries(Control(kModifierBox)),
               (std::vector<std::string>{"Ctrl", "Alt", "Ctrl+Alt", "Ctrl+Shift", "Alt+Shift",
                                         "Ctrl+Alt+Shift"}));
-    std::vector<std::string> keys;
-    for (char c = '0'; c <= '9'; ++c)
-        keys.emplace_back(1, c);
-    for (char c = 'A'; c <= 'Z'; ++c)
-        keys.emplace_back(1, c);
-    for (int f = 1; f <= 12; ++f)
-        keys.push_back("F" + std::to_string(f));
+    const std::vector<std::string> keys{
+        "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A",  "B",  "C",  "D",  "E",  "F",
+        "G", "H", "I", "J", "K", "L", "M", "N", "O", "P", "Q",  "R",  "S",  "T",  "U",  "V",
+        "W", "X", "Y", "Z", "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12"};
     EXPECT_EQ(ListEntries(Control(kKeyBox)), keys);
     for (int id : {kClockStyleBox, kModifierBox, kKeyBox})
         EXPECT_EQ(Selection(id), CB_ERR) << id;
