@@ -117,7 +117,7 @@ std::vector<Latency> StrokeLatencies(const Creator& creator, int jumps) {
         const RecordedPoint middle{at.x + 12, at.y};
         const int px = ScaleX(scale, PixelsToDialogUnitsAxis(middle.x, creator.per1024.x));
         const int py = ScaleY(scale, PixelsToDialogUnitsAxis(middle.y, creator.per1024.y));
-        const std::string tail = NextSampleText(next);
+        const std::string tail = ", " + SampleText(next);
         const double moved = NowMilliseconds();
         MoveTo(creator, next);
         double stored = 0;

@@ -24,10 +24,11 @@ void CharacterSet::SetSlot(GlyphSlot slot, std::string text) {
     // The replaced text is freed here, outside the lock.
 }
 
-void CharacterSet::AppendToSlot(GlyphSlot slot, std::string_view text) {
+void CharacterSet::AppendSample(GlyphSlot slot, std::string_view pair) {
     if (!IsSlot(slot)) return;
     std::lock_guard lock(mutex_);
-    texts_[slot].append(text);
+    if (!texts_[slot].empty()) texts_[slot].append(", ");
+    texts_[slot].append(pair);
 }
 
 void CharacterSet::Load(GlyphTexts texts) {

@@ -27,7 +27,11 @@ public:
 
     // Slots outside 0..12 are ignored.
     void SetSlot(GlyphSlot slot, std::string text);
-    void AppendToSlot(GlyphSlot slot, std::string_view text);
+    // Adds one recorded "x,y" pair, after ", " unless the slot is empty: a
+    // recording that goes on after its slot was emptied (a new set started
+    // meanwhile) begins a well-formed text rather than one whose pairs are
+    // shifted by a leading empty field.
+    void AppendSample(GlyphSlot slot, std::string_view pair);
     void Load(GlyphTexts texts);
     void Clear();
 

@@ -27,12 +27,8 @@ std::int64_t FloorDivide(std::int64_t numerator, std::int64_t denominator) {
 
 }  // namespace
 
-std::string FirstSampleText(RecordedPoint sample) {
+std::string SampleText(RecordedPoint sample) {
     return PairText(sample);
-}
-
-std::string NextSampleText(RecordedPoint sample) {
-    return ", " + PairText(sample);
 }
 
 bool InsideArea(RecordedPoint sample, std::int32_t width, std::int32_t height) {

@@ -17,10 +17,9 @@ struct RecordedPoint {
     bool operator==(const RecordedPoint&) const = default;
 };
 
-// The first sample replaces a slot's text with "x,y"; each later one is
-// appended as ", x,y". Numbers are plain decimal.
-std::string FirstSampleText(RecordedPoint sample);
-std::string NextSampleText(RecordedPoint sample);
+// A sample as the recording stores it: "x,y" in plain decimal. The first one
+// replaces the slot's text; each later one is appended after ", ".
+std::string SampleText(RecordedPoint sample);
 
 // A sample is kept when it lies strictly inside an area of the given size:
 // the edges themselves are outside.

@@ -40,7 +40,7 @@ bool WaitForMovement(const CreatorWindow& creator, int slot, RecordedPoint& draw
     while (state.RecordingActive) {
         const RecordedPoint sample = TakeSample(creator);
         if (sample != start) {
-            ProgramCharacterSet().SetSlot(slot, FirstSampleText(sample));
+            ProgramCharacterSet().SetSlot(slot, SampleText(sample));
             drawnAt = PixelsToDialogUnits(creator, sample);
             return true;
         }
@@ -61,7 +61,7 @@ void Sample(const CreatorWindow& creator, int slot, RecordedPoint drawnAt) {
         WaitNextStep(schedule, kSampleMilliseconds);
         const RecordedPoint sample = TakeSample(creator);
         if (!InsideArea(sample, creator.areaSize.cx, creator.areaSize.cy)) continue;
-        ProgramCharacterSet().AppendToSlot(slot, NextSampleText(sample));
+        ProgramCharacterSet().AppendSample(slot, SampleText(sample));
         const RecordedPoint at = PixelsToDialogUnits(creator, sample);
         LineBetween(drawnAt, at, kRed);  // unbuffered: on the screen before it returns
         drawnAt = at;

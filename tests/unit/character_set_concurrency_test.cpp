@@ -11,14 +11,27 @@ TEST(CharacterSet, IgnoresSlotsOutsideTheThirteen) {
     CharacterSet set;
     set.SetSlot(-1, "x");
     set.SetSlot(13, "x");
-    set.AppendToSlot(13, "x");
+    set.AppendSample(13, "x");
     EXPECT_EQ(set.Slot(13), "");
     EXPECT_EQ(set.All(), GlyphTexts{});
     set.SetSlot(12, "1,2");
-    set.AppendToSlot(12, ", 3,4");
+    set.AppendSample(12, "3,4");
     EXPECT_EQ(set.Slot(12), "1,2, 3,4");
     set.Clear();
     EXPECT_EQ(set.Slot(12), "");
+}
+
+// A recording whose slot is emptied under it (a new set started meanwhile)
+// goes on with a text that reads as pairs again, not one shifted by a
+// leading empty field.
+TEST(CharacterSet, ASampleAppendedToAnEmptiedSlotStartsAWellFormedText) {
+    CharacterSet set;
+    set.SetSlot(7, "1,2");
+    set.AppendSample(7, "3,4");
+    set.Clear();
+    set.AppendSample(7, "5,6");
+    set.AppendSample(7, "7,8");
+    EXPECT_EQ(set.Slot(7), "5,6, 7,8");
 }
 
 // A clock run copies slots while a recording appends to one and the window
@@ -40,12 +53,12 @@ TEST(CharacterSetConcurrency, ReadersSeeWholeTextsWhileWritersChangeThem) {
                 if (seen != a[s] && seen != b[s]) ++bad;
             }
             const std::string recording = set.Slot(0);
-            if (recording.find_first_not_of("ab,") != std::string::npos) ++bad;
+            if (recording.find_first_not_of("ab, ") != std::string::npos) ++bad;
         }
     };
     std::thread r1(reader), r2(reader);
     std::thread recorder([&] {
-        for (int i = 0; i < 20000; ++i) set.AppendToSlot(0, ",");
+        for (int i = 0; i < 20000; ++i) set.AppendSample(0, ",");
     });
     for (int i = 0; i < 2000; ++i) set.Load(i % 2 ? a : b);
     recorder.join();

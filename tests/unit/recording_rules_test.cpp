@@ -7,23 +7,27 @@
 #include <string>
 #include <vector>
 
+#include "charset/character_set.h"
 #include "charset/glyph_fields.h"
 
 namespace {
 
 TEST(RecordingText, SamplesArePairsWithOneBlankBetweenThem) {
-    std::string text = FirstSampleText({12, 34});
-    EXPECT_EQ(text, "12,34");
-    text += NextSampleText({13, 36});
-    EXPECT_EQ(text, "12,34, 13,36");
+    CharacterSet set;
+    set.AppendSample(4, SampleText({12, 34}));
+    EXPECT_EQ(set.Slot(4), "12,34");
+    set.AppendSample(4, SampleText({13, 36}));
+    EXPECT_EQ(set.Slot(4), "12,34, 13,36");
     // A first sample may lie anywhere, outside the area included.
-    EXPECT_EQ(FirstSampleText({-5, 0}) + NextSampleText({0, -120}), "-5,0, 0,-120");
+    EXPECT_EQ(SampleText({-5, 0}), "-5,0");
+    EXPECT_EQ(SampleText({0, -120}), "0,-120");
 }
 
 TEST(RecordingText, ARecordingReadsBackAsItsSamples) {
     const std::vector<RecordedPoint> samples{{7, 300}, {8, 301}, {8, 301}, {100, 2}};
-    std::string text = FirstSampleText(samples[0]);
-    for (std::size_t i = 1; i < samples.size(); ++i) text += NextSampleText(samples[i]);
+    CharacterSet set;
+    for (const RecordedPoint& sample : samples) set.AppendSample(0, SampleText(sample));
+    const std::string text = set.Slot(0);
     EXPECT_EQ(PointCount(text), 4);
     EXPECT_EQ(GlyphFields(text), (std::vector<double>{7, 300, 8, 301, 8, 301, 100, 2}));
 }

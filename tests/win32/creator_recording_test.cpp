@@ -32,8 +32,8 @@ std::vector<RecordedPoint> Points(const std::string& text) {
 }
 
 std::string TextOf(const std::vector<RecordedPoint>& points) {
-    std::string text = FirstSampleText(points.front());
-    for (std::size_t i = 1; i < points.size(); ++i) text += NextSampleText(points[i]);
+    std::string text = SampleText(points.front());
+    for (std::size_t i = 1; i < points.size(); ++i) text += ", " + SampleText(points[i]);
     return text;
 }
 
