@@ -92,16 +92,11 @@ void BrowseForSet(HWND window) {
     if (load.unreadable) {
         // Nothing was loaded, so nothing may claim it was: the set in use, the
         // box and the settings file stay as they were.
-        const std::string text =
-            "Error: I could not read the file " + name + " -- it may be in use by another program.";
-        MessageBoxA(nullptr, text.c_str(), "Error", MB_ICONHAND | MB_SYSTEMMODAL);
+        ShowSetFileUnreadable(name);
         return;
     }
     SetDlgItemTextA(window, kCharacterSetBox, name.c_str());
-    const std::string text = "Number of data sets of mouse motion digits loaded is " +
-                             FormatNumber(load.slots) + " with " + FormatNumber(load.points) +
-                             " individual coordinates";
-    MessageBoxA(nullptr, text.c_str(), "Loaded Successfully", MB_OK | MB_ICONINFORMATION);
+    ShowSetFileLoaded(load);
     WriteSettingsFile();
 }
 

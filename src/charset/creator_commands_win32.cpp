@@ -94,17 +94,11 @@ void LoadSetNamed(const std::string& chosen) {
     if (!IsPlainFile(name)) return;
     const SetFileLoad loaded = ReadSetFile(name);
     if (loaded.unreadable) {
-        ShowError("Error: I could not read the file " + name +
-                  " -- it may be in use by another program.");
+        ShowSetFileUnreadable(name);
         return;
     }
     RefreshViewButtonFonts();
-    MessageBoxA(nullptr,
-                ("Number of data sets of mouse motion digits loaded is " +
-                 FormatNumber(loaded.slots) + " with " + FormatNumber(loaded.points) +
-                 " individual coordinates")
-                    .c_str(),
-                "Loaded Successfully", kConfirmationStyle);
+    ShowSetFileLoaded(loaded);
     ProgramCreatorState().UnsavedCharacters = 0;
     ShowInMainWindow(name);
     // The CharacterSet setting stays as it was: the file is written with it.

@@ -22,6 +22,12 @@ struct SetFileLoad {
 // hold) also changes nothing, and says so in `unreadable`.
 SetFileLoad ReadSetFile(const std::string& path);
 
+// The two answers to a set file the user chose to load ("Browse", "Load
+// Set"): the "Error" box for a file that exists but could not be read, and
+// "Loaded Successfully" with the load's two figures. Neither has an owner.
+void ShowSetFileUnreadable(const std::string& path);
+void ShowSetFileLoaded(const SetFileLoad& load);
+
 // Writes the program's character set as a set file, crash-safely. False when
 // the file could not be written; the old file is then unchanged.
 bool WriteSetFile(const std::string& path);

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/settings.h"
+#include "base/number_text.h"
 #include "charset/set_file.h"
 #include "platform/files.h"
 
@@ -42,6 +43,19 @@ std::optional<std::string> LoadBuiltInSet(HMODULE module) {
 
 SetFileLoad ReadSetFile(const std::string& path) {
     return ReadSetFileInto(path, ProgramCharacterSet());
+}
+
+void ShowSetFileUnreadable(const std::string& path) {
+    const std::string text =
+        "Error: I could not read the file " + path + " -- it may be in use by another program.";
+    ShowError(text.c_str());
+}
+
+void ShowSetFileLoaded(const SetFileLoad& load) {
+    const std::string text = "Number of data sets of mouse motion digits loaded is " +
+                             FormatNumber(load.slots) + " with " + FormatNumber(load.points) +
+                             " individual coordinates";
+    MessageBoxA(nullptr, text.c_str(), "Loaded Successfully", MB_OK | MB_ICONINFORMATION);
 }
 
 SetFileLoad ReadSetFileInto(const std::string& path, CharacterSet& set) {
