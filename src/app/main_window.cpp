@@ -14,6 +14,7 @@
 #include "clock/hotkey.h"
 #include "clock/time_text.h"
 #include "ui/drawing_surface.h"
+#include "ui/fonts_win32.h"
 
 namespace {
 
@@ -113,13 +114,7 @@ HWND BuildMainWindow() {
 }
 
 OwnedFont GivePreviewFont(HWND window) {
-    WindowDc screen(nullptr);
-    LOGFONTA font{};
-    font.lfHeight = -(GetDeviceCaps(screen.Get(), LOGPIXELSY) * 10) / 72;
-    font.lfWeight = FW_BOLD;
-    font.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(font.lfFaceName, "MS Sans Serif", LF_FACESIZE);
-    OwnedFont preview(CreateFontIndirectA(&font));
+    OwnedFont preview(CreateSansSerifFont(10, FW_BOLD));
     SendDlgItemMessageA(window, kPreview, WM_SETFONT, reinterpret_cast<WPARAM>(preview.Get()),
                         FALSE);
     return preview;

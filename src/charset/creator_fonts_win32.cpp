@@ -8,25 +8,12 @@
 #include "charset/creator_layout.h"
 #include "charset/creator_window.h"
 #include "charset/creator_window_win32.h"
-
-namespace {
-
-HFONT MakeFont(int points, int weight) {
-    WindowDc screen(nullptr);
-    LOGFONTA font{};
-    // Integer division truncates toward zero: -13 for 10 pt and -10 for 8 pt at 96 dpi.
-    font.lfHeight = -(GetDeviceCaps(screen.Get(), LOGPIXELSY) * points) / 72;
-    font.lfWeight = weight;
-    lstrcpynA(font.lfFaceName, "MS Sans Serif", LF_FACESIZE);
-    return CreateFontIndirectA(&font);
-}
-
-}  // namespace
+#include "ui/fonts_win32.h"
 
 CreatorFonts MakeCreatorFonts() {
     CreatorFonts fonts;
-    fonts.highlight.Reset(MakeFont(10, FW_BOLD));
-    fonts.plain.Reset(MakeFont(8, FW_NORMAL));
+    fonts.highlight.Reset(CreateSansSerifFont(10, FW_BOLD));
+    fonts.plain.Reset(CreateSansSerifFont(8, FW_NORMAL));
     return fonts;
 }
 

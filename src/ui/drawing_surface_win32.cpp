@@ -7,6 +7,7 @@
 
 #include <unordered_map>
 
+#include "ui/fonts_win32.h"
 #include "ui/surface_state_win32.h"
 
 namespace {
@@ -66,15 +67,6 @@ LRESULT CALLBACK SurfaceProc(HWND control, UINT message, WPARAM wParam, LPARAM l
     return DefSubclassProc(control, message, wParam, lParam);
 }
 
-HFONT CreateSurfaceFont(HDC screen) {
-    LOGFONTA font{};
-    font.lfHeight = -(GetDeviceCaps(screen, LOGPIXELSY) * 8) / 72;
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(font.lfFaceName, "MS Sans Serif", LF_FACESIZE);
-    return CreateFontIndirectA(&font);
-}
-
 // The bitmap, its DC and the drawing state a new surface starts with.
 bool PrepareBitmap(SurfaceState& surface) {
     WindowDc screen(nullptr);
@@ -83,7 +75,7 @@ bool PrepareBitmap(SurfaceState& surface) {
     // A control of no size still gets a pixel, so that its DC is usable.
     surface.bitmap.Reset(CreateCompatibleBitmap(screen.Get(), surface.width > 0 ? surface.width : 1,
                                                 surface.height > 0 ? surface.height : 1));
-    surface.font.Reset(CreateSurfaceFont(screen.Get()));
+    surface.font.Reset(CreateSansSerifFont(8, FW_NORMAL));
     if (!surface.dc || !surface.bitmap) return false;
     const HDC dc = surface.dc.Get();
     surface.bitmapSelection.emplace(dc, surface.bitmap.Get());
