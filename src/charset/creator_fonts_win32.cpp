@@ -29,7 +29,7 @@ void RefreshViewButtonFonts() {
     CreatorWindow* creator = OpenCreator();
     if (!creator || creator->destroyed) return;
     for (int slot = 0; slot < kGlyphSlotCount; ++slot) {
-        const bool recorded = !TrimBlanks(ProgramCharacterSet().Slot(slot)).empty();
+        const bool recorded = !TrimBlanks(ProgramCharacterSet().Slot(slot).View()).empty();
         SetButtonFont(creator->window, kViewButtonBase + slot,
                       recorded ? creator->fonts.highlight.Get() : creator->fonts.plain.Get());
     }

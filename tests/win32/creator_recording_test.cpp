@@ -23,7 +23,7 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-std::vector<RecordedPoint> Points(const std::string& text) {
+std::vector<RecordedPoint> Points(std::string_view text) {
     const std::vector<double> fields = GlyphFields(text);
     std::vector<RecordedPoint> points;
     for (std::size_t i = 0; i + 1 < fields.size(); i += 2)
