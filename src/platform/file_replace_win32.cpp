@@ -95,16 +95,19 @@ bool ReplaceFileContents(const std::string& path, std::span<const std::string_vi
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) return false;
 
+    // Some systems (Wine) name a temporary file they could not create, so it
+    // counts as made only once it opens.
     char temporary[MAX_PATH + 16] = {};
-    if (GetTempFileNameA(FolderOf(path).c_str(), "spd", 0, temporary) == 0)
+    KernelHandle file;
+    if (GetTempFileNameA(FolderOf(path).c_str(), "spd", 0, temporary) != 0)
+        file.Reset(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        if (temporary[0]) DeleteFileA(temporary);
         return exists && OverwriteInPlace(path, pieces, deadline);
-
-    bool written = false;
-    {
-        KernelHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-        written = file && WriteAll(file.Get(), pieces) && FlushFileBuffers(file.Get());
     }
+    const bool written = WriteAll(file.Get(), pieces) && FlushFileBuffers(file.Get());
+    file.Reset();
     if (!written) {
         DeleteFileA(temporary);
         return false;
@@ -116,12 +119,16 @@ bool ReplaceFileContents(const std::string& path, std::span<const std::string_vi
         SetFileAttributesA(temporary, keep ? keep : FILE_ATTRIBUTE_NORMAL);
     }
     if (PutInPlace(temporary, path, exists, deadline)) return true;
+    const DWORD error = GetLastError();
     if (exists && GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
         // A failed replace took the old file away: the new one is all there
         // is, so it stays rather than leave nothing.
         return MoveFileExA(temporary, path.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
     }
     DeleteFileA(temporary);
+    // Another program still has the file open: writing into it now could
+    // hand that program a mix of two versions.
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return false;
     // The folder would not let the file be swapped (no right to delete or
     // rename there, or the security could not be carried over): the file
     // itself may still be written.
