@@ -42,7 +42,7 @@ std::optional<std::size_t> KnownKey(std::string_view key) {
     return std::nullopt;
 }
 
-} // namespace
+}  // namespace
 
 std::vector<std::string_view> SettingsFilePieces(const SettingsValues& values,
                                                  SettingsNumberTexts& numbers) {

@@ -3,14 +3,12 @@
 #include <utility>
 
 namespace {
-bool IsSlot(GlyphSlot slot) {
-    return slot >= 0 && slot < kGlyphSlotCount;
-}
+bool IsSlot(GlyphSlot slot) { return slot >= 0 && slot < kGlyphSlotCount; }
 
 SharedString Share(const std::shared_ptr<std::string>& text) {
     return text ? SharedString(std::shared_ptr<const std::string>(text)) : SharedString();
 }
-} // namespace
+}  // namespace
 
 SharedString CharacterSet::Slot(GlyphSlot slot) const {
     if (!IsSlot(slot)) return {};
@@ -46,7 +44,7 @@ void CharacterSet::SetSlot(GlyphSlot slot, std::string text) {
 
 void CharacterSet::AppendSample(GlyphSlot slot, std::string_view pair) {
     if (!IsSlot(slot)) return;
-    std::shared_ptr<std::string> shared; // released outside the lock
+    std::shared_ptr<std::string> shared;  // released outside the lock
     std::lock_guard lock(mutex_);
     std::shared_ptr<std::string>& text = texts_[slot];
     // Under the lock nobody can take a new share, so a text held by the set

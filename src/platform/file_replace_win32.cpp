@@ -17,7 +17,7 @@ constexpr DWORD kSettableAttributes = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HI
 // fails where it need not, and some systems' ReplaceFileA (Wine's) then leave
 // a stray temporary file behind. Waited for no longer than a file in use.
 class ReplaceTurn {
-public:
+  public:
     explicit ReplaceTurn(ULONGLONG deadline)
         : mutex_(CreateMutexA(nullptr, FALSE, "Local\\SpindriftClock.FileReplace")) {
         if (!mutex_) return;
@@ -32,7 +32,7 @@ public:
     ReplaceTurn(const ReplaceTurn&) = delete;
     ReplaceTurn& operator=(const ReplaceTurn&) = delete;
 
-private:
+  private:
     KernelHandle mutex_;
     bool owned_ = false;
 };

@@ -19,9 +19,9 @@ void RestrictDllSearchToSystem() {
     // Looked up, not imported: its absence must not stop the program starting.
     // kernel32 is in every process, so the look-up itself loads nothing.
     using SetDefaultDirectories = BOOL(WINAPI*)(DWORD);
-    const auto restrict = LibraryEntry<SetDefaultDirectories>(GetModuleHandleA("kernel32.dll"),
-                                                              "SetDefaultDllDirectories");
-    if (restrict&& restrict(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
+    const auto setDefault = LibraryEntry<SetDefaultDirectories>(GetModuleHandleA("kernel32.dll"),
+                                                                "SetDefaultDllDirectories");
+    if (setDefault && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
     SetDllDirectoryA("");
 }
 
