@@ -44,8 +44,11 @@ public:
     void Clear();
 
 private:
+    struct SlotText;
+    static SharedString Share(const std::shared_ptr<SlotText>& text);
+
     mutable std::mutex mutex_;
-    std::array<std::shared_ptr<std::string>, kGlyphSlotCount> texts_;
+    std::array<std::shared_ptr<SlotText>, kGlyphSlotCount> texts_;
 };
 
 // The one set the program draws with; empty at start.
