@@ -20,8 +20,6 @@ constexpr Box kDigitBox = {0, 46, 112, 246, 0.13};
 // The AM/PM marks: smaller capitals on the same baseline; u is in cell units.
 constexpr Box kMarkBox = {0, 160, 1, 132, 0.13};
 
-} // namespace
-
 std::vector<GlyphDesign> VariedDesigns(std::uint64_t seed, const Box& box, double centre) {
     std::vector<GlyphDesign> g(kSlots);
     for (std::size_t i = 0; i < g.size(); ++i) {
@@ -38,6 +36,7 @@ std::vector<GlyphDesign> VariedDesigns(std::uint64_t seed, const Box& box, doubl
     return g;
 }
 
+// The shapes, drawn into the designs' boxes (the colon's dots follow its box).
 void SetCursiveShapes(std::vector<GlyphDesign>& g) {
     // "0": starts at the top, goes round anticlockwise and overlaps its start a little.
     g[0].nodes = {C(0.58, 0.03, 4), S(0.36, 0.02), S(0.15, 0.13),   S(0.04, 0.36), S(0.03, 0.64),
@@ -90,14 +89,8 @@ void SetCursiveShapes(std::vector<GlyphDesign>& g) {
                   C(0.90, 0.24, 3), S(0.88, 0.50), S(0.84, 0.76), C(0.79, 1.00, 5)};
 
     // ":": a scribbled dot, a quick travel down, a second scribbled dot.
-    {
-        std::vector<Node>& n = g[10].nodes;
-        const Box& b = g[10].box;
-        AddDot(n, b, 0.50, 0.38, 9.0, 1.5, 2.4, -0.4, 9, 12);
-        n.back().speed = 1.6; // travel to the lower dot, in a slight arc
-        n.push_back(Fast(S(0.492, 0.61), 1.6));
-        AddDot(n, b, 0.47, 0.83, 9.0, 1.5, 2.4, -2.0, 7, 12);
-    }
+    g[10].nodes = Colon(g[10].box, 9.0, 1.5, 2.4, {0.50, 0.38, -0.4, 9, 12},
+                        Fast(S(0.492, 0.61), 1.6), {0.47, 0.83, -2.0, 7, 12});
 
     // The marks, in a box of their own whose u is in cell units.
     // "AM": A (up, down), back up its right leg to the bar, bar to the left and back,
@@ -136,25 +129,24 @@ void SetCursiveShapes(std::vector<GlyphDesign>& g) {
                    C(145, 1.00, 6)};
 }
 
-namespace {
+} // namespace
 
-std::vector<GlyphDesign> Designs() {
-    // One hand, but no two glyphs quite alike: each digit gets a slightly different
-    // height, slant, baseline and place.
-    std::vector<GlyphDesign> g = VariedDesigns(0xD161700ull, kDigitBox, 107.5);
-    // Marks: capitals 132 units high on the digits' baseline.
-    g[11].box = kMarkBox;
-    g[11].centre = 107.0;
-    g[12].box = kMarkBox;
-    g[12].centre = 105.0;
+std::vector<GlyphDesign> CursiveDesigns(std::uint64_t seed, const Box& digits, double centre,
+                                        const Box& marks, double amCentre, double pmCentre) {
+    std::vector<GlyphDesign> g = VariedDesigns(seed, digits, centre);
+    g[11].box = g[12].box = marks;
+    g[11].centre = amCentre;
+    g[12].centre = pmCentre;
     SetCursiveShapes(g);
     return g;
 }
 
-} // namespace
-
 Hand DefaultHand() {
-    Hand h{Designs(), {}, {11, 204, 25, 308}, 8766};
+    // Marks: capitals 132 units high on the digits' baseline.
+    Hand h{CursiveDesigns(0xD161700ull, kDigitBox, 107.5, kMarkBox, 107.0, 105.0),
+           {},
+           {11, 204, 25, 308},
+           8766};
     for (int slot = 0; slot < kSlots; ++slot) {
         const auto s = static_cast<std::size_t>(slot);
         h.timing[s] = {0x5EED0000ull + 0x9E37ull * static_cast<std::uint64_t>(slot + 1),

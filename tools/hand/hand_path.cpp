@@ -8,6 +8,8 @@
 
 namespace hand {
 
+namespace {
+
 void AddDot(std::vector<Node>& nodes, const Box& box, double cu, double cv, double r0, double r1,
             double turns, double startAngle, double pauseIn, double pauseOut) {
     const int steps = static_cast<int>(std::ceil(turns * 6.0));
@@ -21,8 +23,6 @@ void AddDot(std::vector<Node>& nodes, const Box& box, double cu, double cv, doub
         nodes.push_back(n);
     }
 }
-
-namespace {
 
 Pt ToCell(const Box& b, double u, double v) {
     return {b.left + u * b.width + b.slant * (1.0 - v) * b.height, b.top + v * b.height};
@@ -183,6 +183,18 @@ Smooth2 MakeTremor(Rng& rng) {
 }
 
 } // namespace
+
+std::vector<Node> Colon(const Box& box, double r0, double r1, double turns, const Dot& upper,
+                        Node via, const Dot& lower) {
+    std::vector<Node> n;
+    AddDot(n, box, upper.u, upper.v, r0, r1, turns, upper.startAngle, upper.pauseIn,
+           upper.pauseOut);
+    n.back().speed = via.speed; // the travel to the lower dot, in a slight arc
+    n.push_back(via);
+    AddDot(n, box, lower.u, lower.v, r0, r1, turns, lower.startAngle, lower.pauseIn,
+           lower.pauseOut);
+    return n;
+}
 
 std::vector<IPt> DrawGlyph(const GlyphDesign& d, const GlyphTiming& timing) {
     Rng rng(timing.seed);

@@ -89,11 +89,16 @@ struct GlyphDesign {
     double centre; // where the middle of the glyph's extent should land (x)
 };
 
-// A scribbled dot: the hand spirals in from radius r0 to r1 over `turns` turns while
-// it stays nearly in place, so the ink fills a small blob. (cu, cv) is the dot's
-// centre in the box, radii in cell units; pauses on entering and leaving the dot.
-void AddDot(std::vector<Node>& nodes, const Box& box, double cu, double cv, double r0, double r1,
-            double turns, double startAngle, double pauseIn, double pauseOut);
+// A colon: a scribbled dot, a quick travel down through `via` (at the speed of
+// `via`), and a second scribbled dot. Each dot spirals in from radius r0 to r1
+// (cell units) over `turns` turns while the hand stays nearly in place, so the
+// ink fills a small blob; (u, v) is its centre in the box, with pauses on
+// entering and leaving it.
+struct Dot {
+    double u, v, startAngle, pauseIn, pauseOut;
+};
+std::vector<Node> Colon(const Box& box, double r0, double r1, double turns, const Dot& upper,
+                        Node via, const Dot& lower);
 
 // How a glyph is timed. `points` > 0 fixes the number of samples; otherwise the
 // glyph takes as long as the hand needs at `step` units per sample on a straight

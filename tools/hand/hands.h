@@ -34,14 +34,13 @@ Hand QuickHand();
 Hand RoundHand();
 Hand NarrowHand();
 
-// Shapes shared by the hands.
-//
-// Thirteen designs in `box`, each a little different (height, width, slant,
-// baseline, place), since nobody writes a glyph twice alike; centred near `centre`.
-std::vector<GlyphDesign> VariedDesigns(std::uint64_t seed, const Box& box, double centre);
-// The built-in hand's glyph shapes, drawn into the designs' boxes (the colon's dots
-// follow its box; the marks' u is in cell units of their box).
-void SetCursiveShapes(std::vector<GlyphDesign>& g);
+// The built-in hand's glyph shapes in boxes of another hand: 13 designs, the
+// digits and colon in `digits`, each a little different (height, width, slant,
+// baseline, place: nobody writes a glyph twice alike) and centred near
+// `centre`; "AM" and "PM" in `marks`, whose u is in cell units. A hand then
+// redraws the glyphs that make its style.
+std::vector<GlyphDesign> CursiveDesigns(std::uint64_t seed, const Box& digits, double centre,
+                                        const Box& marks, double amCentre, double pmCentre);
 
 // A hand whose glyphs take as long as they need at `step` units per sample, with
 // `pauses` repeated points per glyph; its glyph seeds follow from `seed`.

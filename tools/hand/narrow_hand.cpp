@@ -6,10 +6,8 @@
 namespace hand {
 
 Hand NarrowHand() {
-    std::vector<GlyphDesign> g = VariedDesigns(0x7A11400ull, {0, 26, 74, 276, 0.07}, 115.0);
-    g[11].box = g[12].box = {0, 150, 0.70, 152, 0.07};
-    g[11].centre = g[12].centre = 112.0;
-    SetCursiveShapes(g);
+    std::vector<GlyphDesign> g = CursiveDesigns(0x7A11400ull, {0, 26, 74, 276, 0.07}, 115.0,
+                                                {0, 150, 0.70, 152, 0.07}, 112.0, 112.0);
 
     g[1].nodes = {C(0.20, 0.10, 2), C(0.62, 0.00, 2), S(0.58, 0.50), C(0.55, 1.00, 4)};
     // "7": back up the diagonal to its middle for the bar across it.
@@ -19,15 +17,8 @@ Hand NarrowHand() {
     g[9].nodes = {C(0.92, 0.20, 3), S(0.78, 0.03), S(0.50, 0.00),   S(0.20, 0.05),
                   S(0.06, 0.20),    S(0.12, 0.35), S(0.45, 0.42),   S(0.80, 0.33),
                   C(0.95, 0.18, 3), S(0.90, 0.60), C(0.82, 1.00, 4)};
-    {
-        std::vector<Node>& n = g[10].nodes;
-        const Box& b = g[10].box;
-        n.clear();
-        AddDot(n, b, 0.50, 0.40, 6.0, 1.0, 2.0, -0.4, 6, 8);
-        n.back().speed = 1.6;
-        n.push_back(Fast(S(0.50, 0.62), 1.6));
-        AddDot(n, b, 0.48, 0.85, 6.0, 1.0, 2.0, -2.0, 5, 8);
-    }
+    g[10].nodes = Colon(g[10].box, 6.0, 1.0, 2.0, {0.50, 0.40, -0.4, 6, 8},
+                        Fast(S(0.50, 0.62), 1.6), {0.48, 0.85, -2.0, 5, 8});
     return PacedHand(std::move(g), 0x7A115EEDull, 14.5, {8, 6, 8, 8, 9, 8, 7, 6, 8, 8, 24, 18, 18},
                      {6, 224, 8, 315});
 }

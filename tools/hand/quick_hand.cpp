@@ -7,10 +7,8 @@
 namespace hand {
 
 Hand QuickHand() {
-    std::vector<GlyphDesign> g = VariedDesigns(0x0B1C4000ull, {0, 60, 104, 224, 0.30}, 114.0);
-    g[11].box = g[12].box = {0, 172, 0.92, 112, 0.30};
-    g[11].centre = g[12].centre = 112.0;
-    SetCursiveShapes(g);
+    std::vector<GlyphDesign> g = CursiveDesigns(0x0B1C4000ull, {0, 60, 104, 224, 0.30}, 114.0,
+                                                {0, 172, 0.92, 112, 0.30}, 112.0, 112.0);
 
     // "0": round from the top, and on past the start in a little flick.
     g[0].nodes = {C(0.62, 0.04, 2), S(0.38, 0.02), S(0.16, 0.16), S(0.05, 0.42),   S(0.08, 0.72),
@@ -26,15 +24,8 @@ Hand QuickHand() {
     g[7].nodes = {C(0.00, 0.04, 2), S(0.50, 0.00), C(1.00, 0.02, 1),
                   S(0.70, 0.40),    S(0.45, 0.75), C(0.32, 1.00, 2)};
     // ":": two short ticks rather than scribbled dots.
-    {
-        std::vector<Node>& n = g[10].nodes;
-        const Box& b = g[10].box;
-        n.clear();
-        AddDot(n, b, 0.50, 0.40, 6.0, 1.0, 1.2, -0.4, 3, 4);
-        n.back().speed = 1.8;
-        n.push_back(Fast(S(0.49, 0.62), 1.8));
-        AddDot(n, b, 0.46, 0.84, 6.0, 1.0, 1.2, -2.0, 3, 4);
-    }
+    g[10].nodes = Colon(g[10].box, 6.0, 1.0, 1.2, {0.50, 0.40, -0.4, 3, 4},
+                        Fast(S(0.49, 0.62), 1.8), {0.46, 0.84, -2.0, 3, 4});
     return PacedHand(std::move(g), 0x0B1C5EEDull, 19.0, {4, 3, 4, 4, 4, 4, 3, 3, 4, 4, 12, 8, 8},
                      {6, 224, 8, 315});
 }
