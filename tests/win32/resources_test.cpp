@@ -42,4 +42,18 @@ TEST(ProgramResources, TheManifestAsksForCommonControlsSix) {
     EXPECT_NE(manifest.find("supportedOS"), std::string::npos);
 }
 
+TEST(ProgramResources, TheManifestDeclaresPerMonitorDpiAwareness) {
+    const HMODULE module = GetModuleHandleA(nullptr);
+    const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    ASSERT_NE(found, nullptr);
+    const auto* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
+    const std::string manifest(bytes, SizeofResource(module, found));
+    // Per-monitor v2, falling back to v1 (and to system awareness where only
+    // dpiAware is read), in the asm.v3 windowsSettings of the application.
+    EXPECT_NE(manifest.find("<application xmlns=\"urn:schemas-microsoft-com:asm.v3\">"),
+              std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
+}
+
 } // namespace
