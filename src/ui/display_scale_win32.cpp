@@ -18,12 +18,25 @@ int ScreenDpi() {
     return dpi > 0 ? dpi : kBaseDpi;
 }
 
-} // namespace
+// Whether the window is per-monitor aware in the second version's way: laid
+// out for its monitor's DPI and laid out again when it moves. The first
+// version (Windows 8.1, early 10) lays dialogs out at the system DPI and
+// leaves them so, and the screen's DPI is that one.
+bool ScaledPerMonitor(HWND window) {
+    using GetContextFunction = HANDLE(WINAPI*)(HWND);
+    using EqualFunction = BOOL(WINAPI*)(HANDLE, HANDLE);
+    static const auto getContext = User32Entry<GetContextFunction>("GetWindowDpiAwarenessContext");
+    static const auto equal = User32Entry<EqualFunction>("AreDpiAwarenessContextsEqual");
+    const auto perMonitorV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
+    return getContext && equal && window && equal(getContext(window), perMonitorV2);
+}
+
+}  // namespace
 
 int WindowDpi(HWND window) {
     using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
     static const auto getDpiForWindow = User32Entry<GetDpiForWindowFunction>("GetDpiForWindow");
-    if (getDpiForWindow && window)
+    if (getDpiForWindow && ScaledPerMonitor(window))
         if (const UINT dpi = getDpiForWindow(window); dpi > 0) return static_cast<int>(dpi);
     return ScreenDpi();
 }

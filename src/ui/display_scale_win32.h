@@ -5,8 +5,9 @@
 
 #include <windows.h>
 
-// The DPI a window is shown at: its monitor's where the system says so
-// (Windows 10 1607 and later), else the screen's. Never less than 1.
+// The DPI a window is laid out for: its monitor's, for a window that the
+// system scales per monitor (Windows 10 1703 and later), else the screen's,
+// which is then the system DPI. Never less than 1.
 int WindowDpi(HWND window);
 
 // The system DPI: the primary monitor's scale, which the desktop's work area
