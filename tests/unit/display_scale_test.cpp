@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 
 #include "charset/recording_rules.h"
 #include "clock/clock_plan.h"
