@@ -41,7 +41,9 @@ bool WaitForMovement(const CreatorWindow& creator, int slot, RecordedPoint& draw
         const AreaGeometry area = AreaNow(creator);
         const RecordedPoint sample = TakeSample(creator, area);
         if (sample != start) {
-            const RecordedPoint units = PixelsToRecordingUnits(area.scale, sample);
+            // Inside the area, its units lie inside too, as every later sample's do.
+            const bool inside = InsideArea(sample, area.scale.width, area.scale.height);
+            const RecordedPoint units = PixelsToRecordingUnits(area.scale, sample, inside);
             ProgramCharacterSet().SetSlot(slot, SampleText(units));
             drawnAt = DrawingPosition(area, units);
             return true;
