@@ -20,11 +20,11 @@ constexpr int kTransparentText = -2;
 constexpr int kSampleMilliseconds = 10;
 
 // The cursor in pixels relative to the drawing area's top-left corner.
-RecordedPoint TakeSample(const CreatorWindow& creator) {
+RecordedPoint TakeSample(const CreatorWindow& creator, const AreaGeometry& area) {
     POINT cursor{};
     GetCursorPos(&cursor);
     ScreenToClient(creator.window, &cursor);
-    return {cursor.x - creator.areaOrigin.x, cursor.y - creator.areaOrigin.y};
+    return {cursor.x - area.origin.x, cursor.y - area.origin.y};
 }
 
 void LineBetween(RecordedPoint from, RecordedPoint to, int colour) {
@@ -36,12 +36,16 @@ void LineBetween(RecordedPoint from, RecordedPoint to, int colour) {
 // sample wherever it lies. False when the recording was stopped first.
 bool WaitForMovement(const CreatorWindow& creator, int slot, RecordedPoint& drawnAt) {
     CreatorState& state = ProgramCreatorState();
-    const RecordedPoint start = TakeSample(creator);
+    const RecordedPoint start = TakeSample(creator, AreaNow(creator));
     while (state.RecordingActive) {
-        const RecordedPoint sample = TakeSample(creator);
+        const AreaGeometry area = AreaNow(creator);
+        const RecordedPoint sample = TakeSample(creator, area);
         if (sample != start) {
-            ProgramCharacterSet().SetSlot(slot, SampleText(sample));
-            drawnAt = PixelsToDialogUnits(creator, sample);
+            // Inside the area, its units lie inside too, as every later sample's do.
+            const bool inside = InsideArea(sample, area.scale.width, area.scale.height);
+            const RecordedPoint units = PixelsToRecordingUnits(area.scale, sample, inside);
+            ProgramCharacterSet().SetSlot(slot, SampleText(units));
+            drawnAt = DrawingPosition(area, units);
             return true;
         }
         // A millisecond's pause catches the first movement well within one
@@ -59,24 +63,26 @@ void Sample(const CreatorWindow& creator, int slot, RecordedPoint drawnAt) {
     StepSchedule schedule = StartSchedule();
     while (state.RecordingActive) {
         WaitNextStep(schedule, kSampleMilliseconds);
-        const RecordedPoint sample = TakeSample(creator);
-        if (!InsideArea(sample, creator.areaSize.cx, creator.areaSize.cy)) continue;
-        ProgramCharacterSet().AppendSample(slot, SampleText(sample));
-        const RecordedPoint at = PixelsToDialogUnits(creator, sample);
+        const AreaGeometry area = AreaNow(creator);
+        const RecordedPoint sample = TakeSample(creator, area);
+        if (!InsideArea(sample, area.scale.width, area.scale.height)) continue;
+        const RecordedPoint units = PixelsToRecordingUnits(area.scale, sample, true);
+        ProgramCharacterSet().AppendSample(slot, SampleText(units));
+        const RecordedPoint at = DrawingPosition(area, units);
         LineBetween(drawnAt, at, kRed);  // unbuffered: on the screen before it returns
         drawnAt = at;
     }
 }
 
-void Finish(const CreatorWindow& creator, int slot) {
-    SetButtonFont(creator.window, kViewButtonBase + slot, creator.fonts.highlight.Get());
+void Finish(CreatorWindow& creator, int slot) {
+    SetButtonFont(creator, kViewButtonBase + slot, ButtonFont::Highlight);
     SurfaceForeground(kBlack);
     SurfaceBackground(kTransparentText);
     SurfaceMoveTo(5, 5);
     SurfacePrint("Done: " + FormatNumber(PointCount(ProgramCharacterSet().Slot(slot))) +
                  " points.");
     SurfaceRefresh();
-    SetButtonFont(creator.window, kRecordButtonBase + slot, creator.fonts.plain.Get());
+    SetButtonFont(creator, kRecordButtonBase + slot, ButtonFont::Plain);
     EndRecording(ProgramCreatorState());
 }
 
@@ -133,10 +139,11 @@ bool DrawSegments(CreatorWindow& creator, const std::string& text, bool animated
     ShownGlyphPoints points(text);
     RecordedPoint point;
     if (!points.Next(point)) return true;
-    RecordedPoint drawnAt = PixelsToDialogUnits(creator, point);
+    RecordedPoint drawnAt = DrawingPosition(AreaNow(creator), point);
     StepSchedule schedule = StartSchedule();
     while (points.Next(point)) {
-        const RecordedPoint at = PixelsToDialogUnits(creator, point);
+        // Read afresh: a message step may have scaled the window.
+        const RecordedPoint at = DrawingPosition(AreaNow(creator), point);
         LineBetween(drawnAt, at, kBlue);
         drawnAt = at;
         if (!animated) continue;
@@ -154,9 +161,13 @@ bool DrawSegments(CreatorWindow& creator, const std::string& text, bool animated
 
 }  // namespace
 
-RecordedPoint PixelsToDialogUnits(const CreatorWindow& creator, RecordedPoint pixels) {
-    return {PixelsToDialogUnitsAxis(pixels.x, creator.per1024.x),
-            PixelsToDialogUnitsAxis(pixels.y, creator.per1024.y)};
+RecordedPoint PixelsToDialogUnits(const AreaGeometry& area, RecordedPoint pixels) {
+    return {PixelsToDialogUnitsAxis(pixels.x, area.per1024.x),
+            PixelsToDialogUnitsAxis(pixels.y, area.per1024.y)};
+}
+
+RecordedPoint DrawingPosition(const AreaGeometry& area, RecordedPoint units) {
+    return PixelsToDialogUnits(area, RecordingUnitsToPixels(area.scale, units));
 }
 
 POINT DialogUnitsToPixels(HWND window, int u, int v) {
@@ -169,14 +180,14 @@ void StartRecording(CreatorWindow& creator, int slot) {
     if (creator.closing) return;
     CreatorState& state = ProgramCreatorState();
     if (!BeginRecording(state, slot)) return;
-    SetButtonFont(creator.window, kRecordButtonBase + slot, creator.fonts.highlight.Get());
+    SetButtonFont(creator, kRecordButtonBase + slot, ButtonFont::Highlight);
     creator.recordingThread = true;
     if (StartWorkerThread(RecordingTask, &creator)) return;
     // No thread: nothing records, and the next record command must work.
     creator.recordingThread = false;
     StopRecording(state);
     state.RecordingSlot = -1;
-    SetButtonFont(creator.window, kRecordButtonBase + slot, creator.fonts.plain.Get());
+    SetButtonFont(creator, kRecordButtonBase + slot, ButtonFont::Plain);
 }
 
 void WaitForRecordingTask(CreatorWindow& creator) {

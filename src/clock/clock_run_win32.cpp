@@ -13,6 +13,8 @@
 #include "platform/screen.h"
 #include "platform/threads.h"
 #include "platform/time.h"
+#include "ui/display_scale.h"
+#include "ui/display_scale_win32.h"
 
 namespace {
 
@@ -46,10 +48,12 @@ void RunClock() {
     Settings& settings = ProgramSettings();
     const std::string drawn = DrawnText(ClockTimeText());
     const bool trails = settings.LeaveMouseTrails.load() != 0;
+    // The height counts pixels at 96 DPI; the work area, the cursor and the
+    // overlay are physical pixels of the primary monitor.
     const WorkAreaSize area = DesktopWorkArea();
-    const ClockLayout layout =
-        ComputeClockLayout(static_cast<std::int32_t>(drawn.size()),
-                           RunHeight(settings.MaxPixelHeight.load()), area.width, area.height);
+    const std::int32_t height = PixelsAtDpi(RunHeight(settings.MaxPixelHeight.load()), SystemDpi());
+    const ClockLayout layout = ComputeClockLayout(static_cast<std::int32_t>(drawn.size()), height,
+                                                  area.width, area.height);
 
     TrailOverlay overlay;
     if (trails) {

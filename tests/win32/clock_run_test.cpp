@@ -52,8 +52,12 @@ protected:
 
 ClockLayout PlannedLayout(const std::string& drawn) {
     const WorkAreaSize area = DesktopWorkArea();
+    // The height counts pixels at 96 DPI; the screen's may be more.
+    WindowDc screen(nullptr);
+    const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
     return ComputeClockLayout(static_cast<std::int32_t>(drawn.size()),
-                              RunHeight(ProgramSettings().MaxPixelHeight), area.width, area.height);
+                              MulDiv(RunHeight(ProgramSettings().MaxPixelHeight), dpi, 96),
+                              area.width, area.height);
 }
 
 std::string DrawnNow() {

@@ -13,7 +13,9 @@
 #include "charset/glyph_fields.h"
 #include "charset/recording_rules.h"
 #include "creator_session.h"
+#include "platform/handles.h"
 #include "test_windows.h"
+#include "ui/display_scale_win32.h"
 #include "ui/drawing_surface.h"
 #include "ui/surface_scale.h"
 
@@ -66,10 +68,10 @@ protected:
     // Whether a colour lies on the pixel where a sample is drawn or next to
     // it: a line between two samples passes within a pixel of a point of the
     // path that fell between them.
-    bool DrawnNear(RecordedPoint sample, COLORREF colour) const {
+    bool DrawnNear(RecordedPoint sample, COLORREF colour, int pixels = 1) const {
         const POINT at = DrawnPixel(sample);
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -pixels; dy <= pixels; ++dy)
+            for (int dx = -pixels; dx <= pixels; ++dx)
                 if (SurfaceBitmapPixel(Area(), at.x + dx, at.y + dy) == colour) return true;
         return false;
     }
@@ -170,6 +172,55 @@ TEST_F(CreatorRecording, SamplesTheRealCursorInOrderInsideTheAreaAboutAHundredTi
     EXPECT_EQ(ProgramCharacterSet().Slot(3), "");
     EXPECT_EQ(ControlFont(creator_.Control(1503)).height,
               ControlFont(creator_.Window()).height);
+}
+
+// scripts/test runs this once more at 150 % (144 DPI).
+TEST_F(CreatorRecording, AtTheDisplayScaleAStrokeAcrossTheAreaIsStoredIn96DpiUnits) {
+    ASSERT_TRUE(creator_.Window());
+    const SIZE size = creator_.AreaSize();
+    // The dialog manager's layout, worked out as the program works out the
+    // area at 96 DPI, matches the window's at this DPI.
+    WindowDc screen(nullptr);
+    const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
+    const SIZE now = DialogSizeAt(155, 200, "MS Sans Serif", 8, dpi);
+    EXPECT_EQ(now.cx, size.cx);
+    EXPECT_EQ(now.cy, size.cy);
+    const SIZE at96 = DialogSizeAt(155, 200, "MS Sans Serif", 8, 96);
+
+    // From corner to corner of the area, one sample a step.
+    std::vector<RecordedPoint> path;
+    const int steps = 60;
+    for (int i = 0; i <= steps; ++i)
+        path.push_back({1 + (size.cx - 2) * i / steps, 1 + (size.cy - 2) * i / steps});
+    PlaceCursor({1, 0});
+    StartRecording('6', 6);
+    MoveCursorAlong(creator_, path, 15);
+    StopWithSpace();
+
+    const std::vector<RecordedPoint> recorded = Points(ProgramCharacterSet().Slot(6));
+    ASSERT_GE(recorded.size(), 10u);
+    RecordedPoint low{INT32_MAX, INT32_MAX}, high{INT32_MIN, INT32_MIN};
+    for (const RecordedPoint& p : recorded) {
+        EXPECT_TRUE(InsideArea(p, at96.cx, at96.cy)) << p.x << "," << p.y;
+        low = {std::min(low.x, p.x), std::min(low.y, p.y)};
+        high = {std::max(high.x, p.x), std::max(high.y, p.y)};
+    }
+    // As large as the same stroke drawn at 100 %, within 2 %.
+    EXPECT_NEAR(high.x - low.x, at96.cx - 2, 0.02 * at96.cx);
+    EXPECT_NEAR(high.y - low.y, at96.cy - 2, 0.02 * at96.cy);
+    // The live stroke, and then the view, lie under the path the cursor took,
+    // within a dialog unit: stored units map back to a pixel within one of
+    // the sample's, and drawing snaps to dialog units.
+    const int unit = (creator_.Per1024().x + 1023) / 1024;
+    int red = 0;
+    for (int i = 2; i < steps - 1; ++i)
+        red += DrawnNear(path[i], kRed, unit);
+    EXPECT_EQ(red, steps - 3);
+    creator_.Send(1606);
+    int blue = 0;
+    for (int i = 2; i < steps - 1; ++i)
+        blue += DrawnNear(path[i], kBlue, unit);
+    EXPECT_EQ(blue, steps - 3);
 }
 
 TEST_F(CreatorRecording, StoppingBeforeAnyMovementKeepsTheOldTextAndStillCountsAsUnsaved) {
