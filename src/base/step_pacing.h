@@ -8,8 +8,8 @@
 #include <cstdint>
 
 struct StepTimes {
-    std::int64_t due = 0;   // when the last step was due
-    std::int64_t taken = 0; // when it was taken: the moment its wait ended
+    std::int64_t due = 0;    // when the last step was due
+    std::int64_t taken = 0;  // when it was taken: the moment its wait ended
 };
 
 // A new series whose first step counts as due and taken now.

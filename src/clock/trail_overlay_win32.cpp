@@ -1,6 +1,5 @@
 #include "clock/trail_overlay_win32.h"
 
-#include "platform/time.h"
 #include "ui/drawing_surface.h"
 
 namespace {
@@ -124,9 +123,8 @@ void TrailOverlay::InkTo(ScreenPoint point) {
     AnswerMessages();
 }
 
-void TrailOverlay::FadeOut() {
+void TrailOverlay::FadeOut(StepSchedule& schedule) {
     if (!window_) return;
-    StepSchedule schedule = StartSchedule();
     for (int alpha = kOpacity; alpha >= 0; alpha -= kFadeStep) {
         SetOpacity(window_.Get(), alpha);
         AnswerMessages();

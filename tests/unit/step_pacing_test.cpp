@@ -8,17 +8,17 @@
 
 namespace {
 
-constexpr std::int64_t kMs = 1000; // the pacing counts microseconds
+constexpr std::int64_t kMs = 1000;  // the pacing counts microseconds
 
 // A wait until a due time, as one kind of system ends it.
 struct SimulatedClock {
     const char* name;
-    std::int64_t tick;    // waits end at the next tick of this period; 0: precise
-    std::int64_t latency; // how late a wait ends beyond that
-    int lateEvery;        // every so many waits also end late by...
-    std::int64_t late;    // ...this much (a busy machine)
-    int heldUpEvery;      // and every so many are held up by...
-    std::int64_t heldUp;  // ...this much
+    std::int64_t tick;     // waits end at the next tick of this period; 0: precise
+    std::int64_t latency;  // how late a wait ends beyond that
+    int lateEvery;         // every so many waits also end late by...
+    std::int64_t late;     // ...this much (a busy machine)
+    int heldUpEvery;       // and every so many are held up by...
+    std::int64_t heldUp;   // ...this much
 
     // How long the n-th wait of a series was held up (by another thread).
     std::int64_t HeldUp(int n) const {
@@ -30,7 +30,7 @@ struct SimulatedClock {
     }
     // When the n-th wait, begun at `now` for `due`, ends.
     std::int64_t Wake(std::int64_t due, std::int64_t now, int n) const {
-        if (due <= now) return now; // nothing to wait for
+        if (due <= now) return now;  // nothing to wait for
         return (tick > 0 ? (due + tick - 1) / tick * tick : due) + Delay(n);
     }
 };
@@ -85,8 +85,8 @@ TEST(StepPacing, ARecordingNeverSamplesTwiceWithinHalfAPeriodAndKeepsItsRate) {
 }
 
 struct RunLength {
-    double overNominal; // the run's length over the sum of its waits
-    double heldUp;      // the time its thread was held up, over the same sum
+    double overNominal;  // the run's length over the sum of its waits
+    double heldUp;       // the time its thread was held up, over the same sum
 };
 
 // A run of four characters of 150 points at SlowdownFactor 5, each followed by
@@ -101,7 +101,7 @@ RunLength TimedRun(const SimulatedClock& clock) {
     int n = 0;
     auto wait = [&](std::int64_t period) {
         const std::int64_t due = ScheduleNextStep(times, now, period, 0);
-        if (due > now) heldUp += clock.HeldUp(n); // a wait that was not needed is not held
+        if (due > now) heldUp += clock.HeldUp(n);  // a wait that was not needed is not held
         now = times.taken = clock.Wake(due, now, n++);
     };
     for (int c = 0; c < characters; ++c) {
@@ -127,4 +127,4 @@ TEST(StepPacing, ARunKeepsItsPaceAndLosesOnlyTheTimeItWasHeldUp) {
     EXPECT_LE(coarse.overNominal, 15.625 / 5);
 }
 
-} // namespace
+}  // namespace
