@@ -93,10 +93,10 @@ void RecordingTask(void* parameter) {
     CreatorWindow& creator = *static_cast<CreatorWindow*>(parameter);
     try {
         const int slot = ProgramCreatorState().RecordingSlot;
-        SurfaceAttach(creator.window, kDrawingAreaId, false);
-        SurfaceClear(kWhite);
         // The recording's one timer, for its polls and its samples.
         StepSchedule schedule = StartSchedule();
+        SurfaceAttach(creator.window, kDrawingAreaId, false);
+        SurfaceClear(kWhite);
         RecordedPoint drawnAt;
         if (WaitForMovement(creator, slot, drawnAt, schedule.timer))
             Sample(creator, slot, drawnAt, schedule);
