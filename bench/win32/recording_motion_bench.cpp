@@ -66,7 +66,14 @@ int main(int argc, char** argv) {
     RECT size{0, 0, 155, 200};
     MapDialogRect(creator.window, &size);
     const POINT origin = AreaToScreen(creator, {0, 0});
-    MoveTo(creator, {size.right / 2, size.bottom / 2});
+    // The pointer warp reaches the X server a moment later: a recording
+    // started before would take it for the first movement.
+    const POINT middle = AreaToScreen(creator, {size.right / 2, size.bottom / 2});
+    SetCursorPos(middle.x, middle.y);
+    const double warped = NowMilliseconds() + 2000;
+    for (POINT at{}; GetCursorPos(&at) && at != middle && NowMilliseconds() < warped;)
+        BenchPause(1);
+    BenchPause(200);
     StartBenchRecording(creator, 1);
     std::printf("area %ld %ld %ld %ld\n", origin.x, origin.y, size.right, size.bottom);
     std::fflush(stdout);

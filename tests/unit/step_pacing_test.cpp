@@ -14,6 +14,7 @@ constexpr std::int64_t kMs = 1000;  // the pacing counts microseconds
 struct SimulatedClock {
     const char* name;
     std::int64_t tick;     // waits end at the next tick of this period; 0: precise
+    std::int64_t phase;    // where the ticks fall: phase + k * tick
     std::int64_t latency;  // how late a wait ends beyond that
     int lateEvery;         // every so many waits also end late by...
     std::int64_t late;     // ...this much (a busy machine)
@@ -31,16 +32,17 @@ struct SimulatedClock {
     // When the n-th wait, begun at `now` for `due`, ends.
     std::int64_t Wake(std::int64_t due, std::int64_t now, int n) const {
         if (due <= now) return now;  // nothing to wait for
-        return (tick > 0 ? (due + tick - 1) / tick * tick : due) + Delay(n);
+        return (tick > 0 ? (due - phase + tick - 1) / tick * tick + phase : due) + Delay(n);
     }
 };
 
-// Windows' default timer ticks every 15.625 ms; Wine's and the high-resolution
-// timer's waits end a tenth of a millisecond late.
-constexpr std::int64_t kWindowsTick = 15625;
-const SimulatedClock kPrecise{"precise", 0, 100, 0, 0, 0, 0};
-const SimulatedClock kCoarse{"15.625 ms tick", kWindowsTick, 0, 0, 0, 0, 0};
-const SimulatedClock kBusy{"precise, busy", 0, 100, 7, 7 * kMs, 101, 40 * kMs};
+// Windows' default timer ticks every 15.625 ms, and every millisecond while a
+// program has raised its resolution (older systems); the high-resolution
+// timer's waits (and Wine's) end about a tenth of a millisecond late.
+const SimulatedClock kPrecise{"precise", 0, 0, 100, 0, 0, 0, 0};
+const SimulatedClock kCoarse{"15.625 ms tick", 15625, 3000, 0, 0, 0, 0, 0};
+const SimulatedClock kMillisecondTick{"1 ms tick", 1000, 370, 0, 0, 0, 0, 0};
+const SimulatedClock kBusy{"precise, busy", 0, 0, 100, 7, 7 * kMs, 101, 40 * kMs};
 
 // Samples of a recording: the first at 0 (the first movement), then one per
 // wait, each read at once after its wait; the time between two passes is the
@@ -69,6 +71,7 @@ TEST(StepPacing, ARecordingNeverSamplesTwiceWithinHalfAPeriodAndKeepsItsRate) {
     // without two of them side by side.
     const Case cases[] = {
         {kPrecise, 99.5, 100.5},
+        {kMillisecondTick, 99.5, 100.5},
         {kCoarse, 63.5, 64.1},
         {kBusy, 96, 100.5},
     };
@@ -118,7 +121,7 @@ RunLength TimedRun(const SimulatedClock& clock) {
 TEST(StepPacing, ARunKeepsItsPaceAndLosesOnlyTheTimeItWasHeldUp) {
     // A late point shortens the wait of the next; a hold-up is lost, not
     // hurried through. A coarse clock gives one point per tick at best.
-    for (const SimulatedClock& clock : {kPrecise, kBusy}) {
+    for (const SimulatedClock& clock : {kPrecise, kMillisecondTick, kBusy}) {
         const RunLength run = TimedRun(clock);
         EXPECT_NEAR(run.overNominal, 1.0 + run.heldUp, 0.005) << clock.name;
     }
