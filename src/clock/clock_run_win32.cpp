@@ -55,22 +55,25 @@ void RunClock() {
     const ClockLayout layout = ComputeClockLayout(static_cast<std::int32_t>(drawn.size()), height,
                                                   area.width, area.height);
 
+    // Every wait of the run is on this schedule's precise timer.
+    StepSchedule schedule = StartSchedule();
     TrailOverlay overlay;
     if (trails) {
         // Half a second before the photograph, as runs have always paused; it
         // also lets the window that started the run finish repainting first.
-        SleepMilliseconds(kScreenImageWaitMilliseconds);
+        WaitNextStep(schedule, kScreenImageWaitMilliseconds);
         overlay = TrailOverlay::Open(layout, CaptureScreenImage());
     }
 
     ShowArrowCursor();
-    StepSchedule schedule = StartSchedule();
+    // The first point's wait counts from here, not from before the picture.
+    RestartSchedule(schedule);
     for (std::size_t i = 0; i < drawn.size(); ++i) {
         DrawCharacter(drawn[i], CellOrigin(layout, static_cast<std::int32_t>(i)), layout.Scale,
                       overlay, schedule);
         WaitNextStep(schedule, kPauseAfterCharacterMilliseconds);
     }
-    overlay.FadeOut();
+    overlay.FadeOut(schedule);
 }
 
 void ClockRunThread(void*) {

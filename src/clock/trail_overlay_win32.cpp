@@ -127,9 +127,8 @@ void TrailOverlay::InkTo(ScreenPoint point) {
     AnswerMessages();
 }
 
-void TrailOverlay::FadeOut() {
+void TrailOverlay::FadeOut(StepSchedule& schedule) {
     if (!window_) return;
-    StepSchedule schedule = StartSchedule();
     for (int alpha = kOpacity; alpha >= 0; alpha -= kFadeStep) {
         SetOpacity(window_.Get(), alpha);
         AnswerMessages();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/number_text.h"
@@ -14,6 +15,7 @@
 #include "charset/recording_rules.h"
 #include "creator_session.h"
 #include "platform/handles.h"
+#include "platform/precise_timer.h"
 #include "test_windows.h"
 #include "ui/display_scale_win32.h"
 #include "ui/drawing_surface.h"
@@ -240,6 +242,28 @@ TEST_F(CreatorRecording, StoppingBeforeAnyMovementKeepsTheOldTextAndStillCountsA
     EXPECT_EQ(ProgramCharacterSet().Slot(8), "");
     EXPECT_TRUE(AreaShowsSummary(Area(), "Done: 0 points."));
     EXPECT_EQ(ControlFont(creator_.Control(1608)).weight, FW_BOLD);
+}
+
+// Before Windows 10 1803: a recording and an animated view each hold a 1 ms
+// timer resolution from their start to their end, and a still view none.
+TEST_F(CreatorRecording, OnOlderSystemsARecordingOrAnimatedViewHoldsAFineTimerWhileItRuns) {
+    ASSERT_TRUE(creator_.Window());
+    AllowHighResolutionTimers(false);
+    auto held = [start = CountTimerResolutionRequests()] {
+        const TimerResolutionRequests now = CountTimerResolutionRequests();
+        return std::make_pair(now.raised - start.raised, now.givenBack - start.givenBack);
+    };
+    StartRecording('7', 7);
+    EXPECT_EQ(held(), std::make_pair(1L, 0L));
+    PlaceCursor({60, 60});  // not on a schedule: that would hold one more
+    PlaceCursor({62, 64});
+    StopWithSpace();
+    EXPECT_TRUE(WaitUntil([&] { return held() == std::make_pair(1L, 1L); }));
+    creator_.Send(1607);  // still
+    EXPECT_EQ(held(), std::make_pair(1L, 1L));
+    creator_.Send(1607);  // animated
+    EXPECT_EQ(held(), std::make_pair(2L, 2L));
+    AllowHighResolutionTimers(true);
 }
 
 TEST_F(CreatorRecording, AFirstMovementOutsideTheAreaIsStoredAndTheRestOutsideDropped) {
