@@ -86,12 +86,22 @@ protected:
     }
 
     // Starts recording a slot with its key and waits until the task watches
-    // the cursor (it clears the area to white first).
+    // the cursor (it clears the area to white first, then takes the start
+    // position: the pause leaves a busy machine time for that).
     void StartRecording(WORD key, int slot) {
         creator_.PressKey(key);
         ASSERT_TRUE(WaitUntil([slot] { return ProgramCreatorState().RecordingSlot == slot; }));
         ASSERT_TRUE(WaitUntil([this] { return SurfaceBitmapPixel(Area(), 1, 1) == kWhite; }));
-        Sleep(50);
+        Sleep(200);
+    }
+    // The first movement, held until the recording has stored it: on a busy
+    // machine the recording thread may not look for a while, and a cursor
+    // that moved on by then would start the recording further along.
+    void MoveFirst(RecordedPoint to, int slot) {
+        const std::string before = ProgramCharacterSet().Slot(slot);
+        const POINT at = creator_.AreaToScreen(to);
+        SetCursorPos(at.x, at.y);
+        EXPECT_TRUE(WaitUntil([&] { return ProgramCharacterSet().Slot(slot) != before; }, 2000));
     }
     void StopWithSpace() {
         creator_.PressKey(VK_SPACE);
@@ -126,9 +136,10 @@ TEST_F(CreatorRecording, SamplesTheRealCursorInOrderInsideTheAreaAboutAHundredTi
     for (int i = 0; i < 60; ++i) path.push_back({100 + i, 260 - i / 3});
     PlaceCursor(path[0]);
     StartRecording('7', 7);
+    MoveFirst(path[1], 7);
 
     const double began = Now();
-    MoveCursorAlong(creator_, {path.begin(), path.begin() + 90});
+    MoveCursorAlong(creator_, {path.begin() + 2, path.begin() + 90});
     creator_.PressKey('3');  // during a recording: nothing
     MoveCursorAlong(creator_, {path.begin() + 90, path.end()});
     const double moved = Now() - began;
@@ -144,7 +155,8 @@ TEST_F(CreatorRecording, SamplesTheRealCursorInOrderInsideTheAreaAboutAHundredTi
     for (std::size_t i = 1; i < recorded.size(); ++i) {
         EXPECT_TRUE(InsideArea(recorded[i], size.cx, size.cy)) << i;
         const auto found = std::find(path.begin() + static_cast<long>(at), path.end(), recorded[i]);
-        ASSERT_NE(found, path.end()) << "sample " << i << " out of order or off the path";
+        ASSERT_NE(found, path.end()) << "sample " << i << " (" << recorded[i].x << "," << recorded[i].y
+                                  << ") out of order or off the path";
         at = static_cast<std::size_t>(found - path.begin());
     }
     // About 100 samples a second of motion inside the area (the 20 steps
@@ -196,7 +208,8 @@ TEST_F(CreatorRecording, AtTheDisplayScaleAStrokeAcrossTheAreaIsStoredIn96DpiUni
         path.push_back({1 + (size.cx - 2) * i / steps, 1 + (size.cy - 2) * i / steps});
     PlaceCursor({1, 0});
     StartRecording('6', 6);
-    MoveCursorAlong(creator_, path, 15);
+    MoveFirst(path[0], 6);
+    MoveCursorAlong(creator_, {path.begin() + 1, path.end()}, 15);
     StopWithSpace();
 
     const std::vector<RecordedPoint> recorded = Points(ProgramCharacterSet().Slot(6));
@@ -274,7 +287,8 @@ TEST_F(CreatorRecording, AFirstMovementOutsideTheAreaIsStoredAndTheRestOutsideDr
     PlaceCursor({100, -3});
     StartRecording('A', 11);
     // Moves outside, then along the area's top edge (y 0: outside), then in.
-    MoveCursorAlong(creator_, {{100, -4}, {100, -2}, {100, 0}, {101, 0}, {101, 1}, {102, 1}});
+    MoveFirst({100, -4}, 11);
+    MoveCursorAlong(creator_, {{100, -2}, {100, 0}, {101, 0}, {101, 1}, {102, 1}});
     MoveCursorAlong(creator_, {{size.cx, 120}, {size.cx - 1, 120}});
     StopWithSpace();
     const std::vector<RecordedPoint> recorded = Points(ProgramCharacterSet().Slot(11));
