@@ -62,10 +62,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     creator.LastViewedSlot = -1;
 
     HWND window = nullptr;
-    OwnedFont previewFont;
     Attempt([&] {
         window = BuildMainWindow();
-        previewFont = GivePreviewFont(window);
+        GivePreviewFont(window);
     });
     Attempt(SetDefaultSettings);
     Attempt(ReadSettingsFile);
@@ -75,7 +74,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Attempt(RefreshMainWindow);
     GiveProgramIcon(window);
     Attempt(RunMainWindow);
-    previewFont.Reset();
 
     // Clock runs that are still drawing end with the process, where they are.
     // Ending it here, rather than returning, keeps them from meeting the
