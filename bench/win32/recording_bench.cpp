@@ -78,7 +78,8 @@ std::vector<Latency> StrokeLatencies(const BenchCreator& creator, int jumps) {
         double shown = 0;
         while (shown == 0 && NowMilliseconds() - moved < 1000) {
             if (stored == 0) {
-                const std::string text = ProgramCharacterSet().Slot(2);
+                const SharedString shared = ProgramCharacterSet().Slot(2);
+                const std::string& text = shared.Str();
                 if (text.size() >= tail.size() &&
                     text.compare(text.size() - tail.size(), tail.size(), tail) == 0)
                     stored = NowMilliseconds();

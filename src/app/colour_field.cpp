@@ -10,6 +10,7 @@
 #include "app/program_state.h"
 #include "app/settings.h"
 #include "app/settings_storage.h"
+#include "ui/common_dialogs_win32.h"
 #include "ui/drawing_surface.h"
 
 namespace {
@@ -54,7 +55,7 @@ void ChooseTrailsColor(HWND window) {
     choice.lpCustColors = g_customColours;
     choice.Flags = CC_RGBINIT | CC_ENABLEHOOK;
     choice.lpfnHook = PlaceColourDialog;
-    const bool chosen = ChooseColorA(&choice) != FALSE;
+    const bool chosen = ShowColourDialog(choice) != FALSE;
     ProgramSettings().TrailsColor = chosen ? static_cast<std::int32_t>(choice.rgbResult) : -1;
     PaintTrailsColorSwatch();
     WriteSettingsFile();

@@ -11,26 +11,26 @@
 #include "charset/character_set.h"
 #include "charset/creator_state.h"
 #include "clock/hotkey.h"
+#include "platform/system_library.h"
 
 namespace {
 
 // Window classes of the common controls, taken from whichever version the
 // system offers; without the library the program goes on without them.
 void InitialiseCommonControls() {
-    const HMODULE library = LoadLibraryA("COMCTL32.DLL");
+    const HMODULE library = LoadSideBySideLibrary("comctl32.dll");
     if (!library) return;
     using InitialiseEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    const auto initialiseEx = reinterpret_cast<InitialiseEx>(
-        reinterpret_cast<void (*)()>(GetProcAddress(library, "InitCommonControlsEx")));
-    if (initialiseEx) {
+    using Initialise = void(WINAPI*)();
+    if (const auto initialiseEx = LibraryEntry<InitialiseEx>(library, "InitCommonControlsEx")) {
         const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES |
                                                                              ICC_DATE_CLASSES |
                                                                              ICC_INTERNET_CLASSES};
         static_assert(sizeof(INITCOMMONCONTROLSEX) == 8);
         static_assert((ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_INTERNET_CLASSES) == 0x9FF);
         initialiseEx(&classes);
-    } else {
-        InitCommonControls();
+    } else if (const auto initialise = LibraryEntry<Initialise>(library, "InitCommonControls")) {
+        initialise();
     }
     FreeLibrary(library);
 }
@@ -40,25 +40,40 @@ void GiveProgramIcon(HWND window) {
     if (window && icon) SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 }
 
+// One step of start-up. A step that runs out of memory (a settings value of
+// hundreds of megabytes) has done what it could; start-up goes on with what
+// the program has, silently, as after any other step that fails.
+template <typename Step> void Attempt(Step step) noexcept {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Before anything can load a DLL by name.
+    RestrictDllSearchToSystem();
     InitialiseCommonControls();
-    ProgramCharacterSet().Clear();
+    Attempt([] { ProgramCharacterSet().Clear(); });
     CreatorState& creator = ProgramCreatorState();
     creator.RecordingSlot = -1;
     creator.LastViewedSlot = -1;
 
-    const HWND window = BuildMainWindow();
-    GivePreviewFont(window);
-    SetDefaultSettings();
-    ReadSettingsFile();
+    HWND window = nullptr;
+    Attempt([&] {
+        window = BuildMainWindow();
+        GivePreviewFont(window);
+    });
+    Attempt(SetDefaultSettings);
+    Attempt(ReadSettingsFile);
     // Before the window shows and before the set is loaded: a refused
     // combination is reported first.
-    RegisterClockHotkey();
-    RefreshMainWindow();
+    Attempt(RegisterClockHotkey);
+    Attempt(RefreshMainWindow);
     GiveProgramIcon(window);
-    RunMainWindow();
+    Attempt(RunMainWindow);
 
     // Clock runs that are still drawing end with the process, where they are.
     // Ending it here, rather than returning, keeps them from meeting the

@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "base/number_text.h"
 #include "charset/set_file_io.h"
+#include "platform/files.h"
 
 std::optional<std::string> ListEntry(HWND list, LRESULT index) {
     const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, index, 0);
@@ -26,15 +27,24 @@ namespace {
 
 // Selects the first entry that equals the text byte for byte (the list's own
 // search ignores case); leaves the selection alone when none does.
-void SelectEntry(HWND window, int id, const std::string& text) {
+void SelectEntry(HWND window, int id, const SharedString& text) {
     const HWND list = GetDlgItem(window, id);
     const LRESULT count = SendMessageA(list, CB_GETCOUNT, 0, 0);
     for (int i = 0; i < count; ++i) {
-        if (ListEntry(list, i) == text) {
+        const auto entry = ListEntry(list, i);
+        if (entry && *entry == text.View()) {
             SendMessageA(list, CB_SETCURSEL, i, 0);
             return;
         }
     }
+}
+
+// No path is longer than kLongestPathBytes, so a longer setting (from a
+// hand-edited file) names no file; the box shows as much of it as a path could
+// hold rather than hand an edit control hundreds of megabytes.
+void ShowSetName(HWND window, int id, const SharedString& setting) {
+    const std::string shown(setting.View().substr(0, kLongestPathBytes));
+    SetDlgItemTextA(window, id, shown.c_str());
 }
 
 void ShowNumber(HWND window, int id, std::int32_t value) {
@@ -51,7 +61,7 @@ void RefreshMainWindow() {
     SelectEntry(window, kKeyBox, settings.ShortcutKey.Get());
     PaintTrailsColorSwatch();
     LoadCurrentSet();
-    SetDlgItemTextA(window, kCharacterSetBox, settings.CharacterSet.Get().c_str());
+    ShowSetName(window, kCharacterSetBox, settings.CharacterSet.Get());
     ShowNumber(window, kHeightBox, settings.MaxPixelHeight);
     CheckDlgButton(window, kTrailsCheckBox,
                    settings.LeaveMouseTrails != 0 ? BST_CHECKED : BST_UNCHECKED);

@@ -1,5 +1,7 @@
 #include "app/settings.h"
 
+#include <utility>
+
 SettingsValues DefaultSettingsValues() {
     SettingsValues v;
     v.TrailsColor = 0;
@@ -14,15 +16,15 @@ SettingsValues DefaultSettingsValues() {
     return v;
 }
 
-std::string SharedText::Get() const {
+SharedString SharedText::Get() const {
     std::lock_guard lock(mutex_);
     return text_;
 }
 
-void SharedText::Set(std::string text) {
+void SharedText::Set(SharedString text) {
     // The old text is released after the lock, so a reader never waits on a free.
     std::lock_guard lock(mutex_);
-    text_.swap(text);
+    std::swap(text_, text);
 }
 
 SettingsValues Settings::Snapshot() const {

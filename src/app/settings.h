@@ -4,20 +4,22 @@
 // The main thread is the only writer. Clock runs read the record from their
 // own threads at the moments their algorithm names, so every numeric field is
 // a 32-bit atomic and every text field is replaced whole under a short lock:
-// a reader always gets a complete copy, old or new.
+// a reader always gets a complete text, old or new. Texts are shared, not
+// copied: a value of any size costs a pointer copy to read.
 
 #include <atomic>
 #include <cstdint>
 #include <mutex>
-#include <string>
+
+#include "base/shared_string.h"
 
 // The settings as plain values: what the settings file holds.
 struct SettingsValues {
     std::int32_t TrailsColor = 0;
-    std::string ClockStyle;
-    std::string ShortcutKeyModifiers;
-    std::string ShortcutKey;
-    std::string CharacterSet;
+    SharedString ClockStyle;
+    SharedString ShortcutKeyModifiers;
+    SharedString ShortcutKey;
+    SharedString CharacterSet;
     std::int32_t MaxPixelHeight = 0;
     std::int32_t LeaveMouseTrails = 0;
     std::int32_t SlowdownFactor = 0;
@@ -28,15 +30,15 @@ struct SettingsValues {
 
 SettingsValues DefaultSettingsValues();
 
-// A text that one thread replaces while others copy it.
+// A text that one thread replaces while others read it.
 class SharedText {
 public:
-    std::string Get() const;
-    void Set(std::string text);
+    SharedString Get() const;
+    void Set(SharedString text);
 
 private:
     mutable std::mutex mutex_;
-    std::string text_;
+    SharedString text_;
 };
 
 struct Settings {

@@ -1,6 +1,7 @@
 #include "app/settings_file.h"
 
 #include <cstdint>
+#include <optional>
 
 #include "base/line_reader.h"
 #include "base/number_text.h"
@@ -9,7 +10,7 @@
 namespace {
 
 using NumberField = std::int32_t SettingsValues::*;
-using TextField = std::string SettingsValues::*;
+using TextField = SharedString SettingsValues::*;
 
 struct SettingsLine {
     const char* keyText;  // as written, colon and blank included
@@ -31,35 +32,60 @@ constexpr SettingsLine kLines[] = {
     {"SlowdownFactor: ", "slowdownfactor", &SettingsValues::SlowdownFactor, nullptr},
     {"AccelerationFactor: ", "accelerationfactor", &SettingsValues::AccelerationFactor, nullptr},
 };
+constexpr std::size_t kLineCount = std::size(kLines);
+
+// Which of the nine keys a line's key is; none for any other text. Compared in
+// place, so a line of any length costs no copy.
+std::optional<std::size_t> KnownKey(std::string_view key) {
+    for (std::size_t i = 0; i < kLineCount; ++i)
+        if (EqualsIgnoringAsciiCase(key, kLines[i].keyName)) return i;
+    return std::nullopt;
+}
 
 }  // namespace
 
-std::string FormatSettingsFile(const SettingsValues& values) {
-    std::string file;
+std::vector<std::string_view> SettingsFilePieces(const SettingsValues& values,
+                                                 SettingsNumberTexts& numbers) {
+    std::vector<std::string_view> pieces;
+    pieces.reserve(kLineCount * 3);
+    std::size_t number = 0;
     for (const auto& line : kLines) {
-        file += line.keyText;
-        file += line.number ? FormatNumber(values.*line.number) : values.*line.text;
-        file += "\r\n";
+        pieces.emplace_back(line.keyText);
+        if (line.number) {
+            numbers.at(number) = FormatNumber(values.*line.number);
+            pieces.emplace_back(numbers.at(number++));
+        } else {
+            pieces.push_back((values.*line.text).View());
+        }
+        pieces.emplace_back("\r\n");
     }
-    return file;
+    return pieces;
+}
+
+std::string FormatSettingsFile(const SettingsValues& values) {
+    SettingsNumberTexts numbers;
+    return JoinPieces(SettingsFilePieces(values, numbers));
 }
 
 void ApplySettingsFile(std::string_view bytes, SettingsValues& values) {
+    // Only the last line of each key counts, so the values are found first and
+    // each is copied out once at the end.
+    std::optional<std::string_view> found[kLineCount];
     LineReader reader(bytes);
     std::string_view line;
     while (reader.Next(line)) {
         const auto colon = line.find(':');
         const bool hasColon = colon != std::string_view::npos;
-        const std::string key = AsciiLower(TrimBlanks(hasColon ? line.substr(0, colon) : line));
+        const auto known = KnownKey(TrimBlanks(hasColon ? line.substr(0, colon) : line));
+        if (!known) continue;
         const std::string_view value = TrimBlanks(hasColon ? line.substr(colon + 1) : line);
-        if (value.empty()) continue;
-        for (const auto& known : kLines) {
-            if (key != known.keyName) continue;
-            if (known.number)
-                values.*known.number = ParseWholeNumber(value);
-            else
-                values.*known.text = std::string(value);
-            break;
-        }
+        if (!value.empty()) found[*known] = value;
+    }
+    for (std::size_t i = 0; i < kLineCount; ++i) {
+        if (!found[i]) continue;
+        if (kLines[i].number)
+            values.*kLines[i].number = ParseWholeNumber(*found[i]);
+        else
+            values.*kLines[i].text = std::string(*found[i]);
     }
 }

@@ -13,8 +13,9 @@ std::string SettingsFilePath();
 void ReadSettingsFile();
 void ReadSettingsFileAt(const std::string& path, Settings& settings);
 
-// Replaces the settings file with the record's nine values. The file is never
-// left half-written; when it cannot be written nothing changes and nothing is
-// reported (the result is for tests).
+// Replaces the settings file with the record's nine values, as
+// ReplaceFileContents does: whole, keeping the file's attributes. When it
+// cannot be written nothing changes and nothing is reported (the result is
+// for tests).
 void WriteSettingsFile();
 bool WriteSettingsFileAt(const std::string& path, const Settings& settings);

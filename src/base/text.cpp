@@ -7,9 +7,23 @@ std::string_view TrimBlanks(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-std::string AsciiLower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
+bool EqualsIgnoringAsciiCase(std::string_view text, std::string_view lower) {
+    if (text.size() != lower.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return lower;
+        if (c != lower[i]) return false;
+    }
+    return true;
+}
+
+std::string JoinPieces(std::span<const std::string_view> pieces) {
+    std::size_t size = 0;
+    for (const std::string_view piece : pieces)
+        size += piece.size();
+    std::string joined;
+    joined.reserve(size);
+    for (const std::string_view piece : pieces)
+        joined += piece;
+    return joined;
 }

@@ -86,7 +86,7 @@ void Finish(CreatorWindow& creator, int slot) {
     SurfaceForeground(kBlack);
     SurfaceBackground(kTransparentText);
     SurfaceMoveTo(5, 5);
-    SurfacePrint("Done: " + FormatNumber(PointCount(ProgramCharacterSet().Slot(slot))) +
+    SurfacePrint("Done: " + FormatNumber(PointCount(ProgramCharacterSet().Slot(slot).View())) +
                  " points.");
     SurfaceRefresh();
     SetButtonFont(creator, kRecordButtonBase + slot, ButtonFont::Plain);
@@ -97,8 +97,8 @@ void Finish(CreatorWindow& creator, int slot) {
 // window and everything in `creator` outlive it.
 void RecordingTask(void* parameter) {
     CreatorWindow& creator = *static_cast<CreatorWindow*>(parameter);
+    const int slot = ProgramCreatorState().RecordingSlot;
     try {
-        const int slot = ProgramCreatorState().RecordingSlot;
         // The recording's one timer, for its polls and its samples.
         StepSchedule schedule = StartSchedule();
         SurfaceAttach(creator.window, kDrawingAreaId, false);
@@ -106,13 +106,17 @@ void RecordingTask(void* parameter) {
         RecordedPoint drawnAt;
         if (WaitForMovement(creator, slot, drawnAt, schedule.timer))
             Sample(creator, slot, drawnAt, schedule);
-        Finish(creator, slot);
-        SurfaceDetach();
     } catch (...) {
-        // Out of memory for the text: the recording ends with what it has.
+        // Out of memory for the text: the recording stops with what it has
+        // and ends as any other does.
         ProgramCreatorState().RecordingActive = 0;
+    }
+    try {
+        Finish(creator, slot);
+    } catch (...) {
         EndRecording(ProgramCreatorState());
     }
+    SurfaceDetach();
     creator.recordingThread = false;  // the last touch of `creator`
 }
 
@@ -158,7 +162,7 @@ void MoveCursorToDrawn(const CreatorWindow& creator, RecordedPoint at) {
 // Draws every segment of a recording; animated, one per 10 ms with the
 // window's messages handled in between and the cursor following. False when
 // the animation was cut off.
-bool DrawSegments(CreatorWindow& creator, const std::string& text, bool animated) {
+bool DrawSegments(CreatorWindow& creator, std::string_view text, bool animated) {
     ShownGlyphPoints points(text);
     RecordedPoint point;
     if (!points.Next(point)) return true;
@@ -225,11 +229,11 @@ void ShowGlyph(CreatorWindow& creator, int slot) {
     CreatorState& state = ProgramCreatorState();
     // A view would draw over the live stroke of a recording.
     if (creator.closing || creator.destroyed || state.RecordingSlot != -1) return;
-    const std::string text = ProgramCharacterSet().Slot(slot);
+    const SharedString text = ProgramCharacterSet().Slot(slot);
     const bool animated = ViewIsAnimated(state, slot);
     SurfaceAttach(creator.window, kDrawingAreaId, true);
     SurfaceClear(kWhite);
-    if (DrawSegments(creator, text, animated)) {
+    if (DrawSegments(creator, text.View(), animated)) {
         NoteGlyphShown(state, slot);
         SurfaceRefresh();
     }

@@ -18,17 +18,22 @@ GlyphTexts ParseSetFile(std::string_view bytes) {
     return texts;
 }
 
-std::string FormatSetFile(const GlyphTexts& texts) {
-    std::size_t size = 0;
-    for (const std::string& text : texts)
-        size += text.size() + 2;
-    std::string bytes;
-    bytes.reserve(size);
-    for (const std::string& text : texts) {
-        bytes += text;
-        bytes += "\r\n";
+std::vector<std::string_view>
+SetFilePieces(std::span<const std::string_view, kGlyphSlotCount> texts) {
+    std::vector<std::string_view> pieces;
+    pieces.reserve(2 * kGlyphSlotCount);
+    for (const std::string_view text : texts) {
+        pieces.push_back(text);
+        pieces.emplace_back("\r\n");
     }
-    return bytes;
+    return pieces;
+}
+
+std::string FormatSetFile(const GlyphTexts& texts) {
+    std::array<std::string_view, kGlyphSlotCount> views;
+    for (int slot = 0; slot < kGlyphSlotCount; ++slot)
+        views[slot] = texts[slot];
+    return JoinPieces(SetFilePieces(views));
 }
 
 SetFigures CountSetFigures(const GlyphTexts& texts) {

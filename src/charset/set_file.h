@@ -10,15 +10,22 @@
 // Everything here is linear in the size of the file, whatever it holds.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "charset/character_set.h"
 
 // The 13 slot texts of a set file's bytes.
 GlyphTexts ParseSetFile(std::string_view bytes);
 
-// The bytes of a set file: each text unchanged, followed by CR LF.
+// The bytes of a set file as the pieces they are made of: each text unchanged,
+// followed by CR LF. The pieces point into the texts, which must outlive them.
+std::vector<std::string_view>
+SetFilePieces(std::span<const std::string_view, kGlyphSlotCount> texts);
+
+// The same pieces joined.
 std::string FormatSetFile(const GlyphTexts& texts);
 
 // The two figures shown after a set is loaded.

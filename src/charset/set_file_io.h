@@ -14,12 +14,14 @@ struct SetFileLoad {
     std::int32_t slots = 0;  // slots whose text is not blank
     std::int32_t points = 0; // sum of their point counts
     bool unreadable = false; // the file exists but could not be opened or read
+    bool tooLarge = false;   // the file or its set would not fit in memory
 };
 
 // Reads a set file into the program's character set. A missing file (or a
 // directory, hidden or system file) gives 0 and 0 and changes nothing. A file
-// that exists but cannot be read (held open by another program, too large to
-// hold) also changes nothing, and says so in `unreadable`.
+// that exists but cannot be read (held open by another program) also changes
+// nothing, and says so in `unreadable`; one too large to hold changes nothing
+// and says so in `tooLarge`.
 SetFileLoad ReadSetFile(const std::string& path);
 
 // The two answers to a set file the user chose to load ("Browse", "Load
@@ -28,8 +30,9 @@ SetFileLoad ReadSetFile(const std::string& path);
 void ShowSetFileUnreadable(const std::string& path);
 void ShowSetFileLoaded(const SetFileLoad& load);
 
-// Writes the program's character set as a set file, crash-safely. False when
-// the file could not be written; the old file is then unchanged.
+// Writes the program's character set as a set file, crash-safely where the
+// folder allows it (see ReplaceFileContents). False when the file could not be
+// written; the old file is then unchanged.
 bool WriteSetFile(const std::string& path);
 
 // A setting that holds a backslash is a path; otherwise it names a file in the

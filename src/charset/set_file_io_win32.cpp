@@ -1,5 +1,6 @@
 #include "charset/set_file_io.h"
 
+#include <array>
 #include <new>
 #include <optional>
 
@@ -62,17 +63,16 @@ SetFileLoad ReadSetFileInto(const std::string& path, CharacterSet& set) {
     if (!IsPlainFile(path)) return {};
     // A file that is there but cannot be read (held open by another program,
     // too large) leaves the set in use alone: it may hold unsaved recordings.
-    const SetFileLoad unreadable{0, 0, true};
     try {
         std::optional<std::string> bytes = ReadWholeFile(path);
-        if (!bytes) return unreadable;
+        if (!bytes) return {0, 0, true, false};
         GlyphTexts texts = ParseSetFile(*bytes);
         bytes.reset();
         const SetFigures figures = CountSetFigures(texts);
         set.Load(std::move(texts));
-        return {figures.slots, figures.points, false};
+        return {figures.slots, figures.points, false, false};
     } catch (const std::bad_alloc&) {
-        return unreadable;
+        return {0, 0, false, true};
     }
 }
 
@@ -82,7 +82,11 @@ bool WriteSetFile(const std::string& path) {
 
 bool WriteSetFileFrom(const std::string& path, const CharacterSet& set) {
     try {
-        return ReplaceFileContents(path, FormatSetFile(set.All()));
+        const auto texts = set.Shared();
+        std::array<std::string_view, kGlyphSlotCount> views;
+        for (int slot = 0; slot < kGlyphSlotCount; ++slot)
+            views[slot] = texts[slot].View();
+        return ReplaceFileContents(path, SetFilePieces(views));
     } catch (const std::bad_alloc&) {
         return false;
     }
@@ -117,10 +121,13 @@ void EnsureDefaultSetFileIn(const std::string& folder, HMODULE module) {
 }
 
 void LoadCurrentSet() {
-    LoadSetNamedBy(ProgramSettings().CharacterSet.Get(), ProgramFolder(), ProgramCharacterSet());
+    const SharedString setting = ProgramSettings().CharacterSet.Get();
+    LoadSetNamedBy(setting.View(), ProgramFolder(), ProgramCharacterSet());
 }
 
 SetFileLoad LoadSetNamedBy(std::string_view setting, const std::string& folder, CharacterSet& set) {
+    // No file has a name that long: such a setting is not copied into a path.
+    if (setting.size() > kLongestPathBytes) return {};
     // Case matters here, although file names do not: "default.set" in lower
     // case names the same file but never brings the built-in set back.
     if (setting == kDefaultSetSetting) EnsureDefaultSetFileIn(folder, GetModuleHandleA(nullptr));

@@ -33,9 +33,9 @@ void DrawCharacter(char character, ScreenPoint cell, double scale, TrailOverlay&
     Settings& settings = ProgramSettings();
     const std::int32_t acceleration = RunAcceleration(settings.AccelerationFactor.load());
     const int colour = settings.TrailsColor.load();
-    const std::string recording = ProgramCharacterSet().Slot(SlotForCharacter(character));
+    const SharedString recording = ProgramCharacterSet().Slot(SlotForCharacter(character));
     bool first = true;
-    VisitGlyphPoints(recording, cell, scale, acceleration, [&](ScreenPoint point) {
+    VisitGlyphPoints(recording.View(), cell, scale, acceleration, [&](ScreenPoint point) {
         if (first) overlay.BeginStroke(point, colour);
         first = false;
         overlay.InkTo(point);

@@ -8,15 +8,26 @@
 #include "app/settings.h"
 #include "clock/hotkey_names.h"
 
+namespace {
+
+// A name from a hand-edited settings file can be of any length; the message
+// shows its start, enough to recognise it.
+std::string ShownName(const SharedString& name) {
+    constexpr std::size_t kShown = 64;
+    return name.size() <= kShown ? name.Str() : name.Str().substr(0, kShown) + "...";
+}
+
+} // namespace
+
 void RegisterClockHotkey() {
     Settings& settings = ProgramSettings();
-    const std::string modifiers = settings.ShortcutKeyModifiers.Get();
-    const std::string key = settings.ShortcutKey.Get();
-    if (RegisterHotKey(MainWindowHandle(), kClockHotkeyId, HotkeyModifierFlags(modifiers),
-                       HotkeyKeyCode(key)))
+    const SharedString modifiers = settings.ShortcutKeyModifiers.Get();
+    const SharedString key = settings.ShortcutKey.Get();
+    if (RegisterHotKey(MainWindowHandle(), kClockHotkeyId, HotkeyModifierFlags(modifiers.View()),
+                       HotkeyKeyCode(key.View())))
         return;
-    const std::string message = "Error: I could not register your selected hotkey " + modifiers +
-                                "+" + key +
+    const std::string message = "Error: I could not register your selected hotkey " +
+                                ShownName(modifiers) + "+" + ShownName(key) +
                                 " -- it may already be in use. Try another key combination.";
     MessageBoxA(nullptr, message.c_str(), "Error", MB_ICONERROR | MB_SYSTEMMODAL);
 }

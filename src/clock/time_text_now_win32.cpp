@@ -4,5 +4,7 @@
 
 std::string ClockTimeText() {
     const TimeOfDay now = LocalTimeOfDay();
-    return FormatClockTime(ProgramSettings().ClockStyle.Get(), now.hour, now.minute);
+    // The style is shared, not copied: a value of any length costs nothing here.
+    const SharedString style = ProgramSettings().ClockStyle.Get();
+    return FormatClockTime(style.View(), now.hour, now.minute);
 }

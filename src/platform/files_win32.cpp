@@ -1,12 +1,10 @@
 #include "platform/files.h"
 
-#include <windows.h>
-
 #include <algorithm>
 #include <new>
 #include <vector>
 
-#include "platform/handles.h"
+#include "platform/file_access_win32.h"
 
 std::string ProgramFolder() {
     // GetModuleFileNameA cuts a long path silently (filling the buffer exactly),
@@ -37,75 +35,62 @@ bool IsPlainFile(const std::string& path) {
     return (found.dwFileAttributes & notPlain) == 0;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file) return std::nullopt;
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
-        static_cast<unsigned long long>(size.QuadPart) > kMaxReadableFileSize)
-        return std::nullopt;
-    try {
-        std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            DWORD got = 0;
-            const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 24));
-            if (!ReadFile(file.Get(), bytes.data() + done, want, &got, nullptr)) return std::nullopt;
-            if (got == 0) break;  // the file shrank meanwhile
-            done += got;
-        }
-        bytes.resize(done);
-        return bytes;
-    } catch (const std::bad_alloc&) {
-        return std::nullopt;
-    }
+bool InUseByAnother(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+           error == ERROR_UNABLE_TO_REMOVE_REPLACED || error == ERROR_ACCESS_DENIED;
 }
 
-namespace {
+ULONGLONG InUseDeadline() {
+    return GetTickCount64() + kInUseWaitMilliseconds;
+}
 
-bool WriteAll(HANDLE file, std::string_view bytes) {
-    while (!bytes.empty()) {
-        DWORD written = 0;
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 24));
-        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
-        bytes.remove_prefix(written);
+KernelHandle OpenExclusive(const std::string& path, DWORD access, DWORD disposition, DWORD flags,
+                           ULONGLONG deadline) {
+    KernelHandle file;
+    RetryWhileInUse(deadline, [&] {
+        file.Reset(CreateFileA(path.c_str(), access, 0, nullptr, disposition, flags, nullptr));
+        return static_cast<bool>(file);
+    });
+    return file;
+}
+
+bool WriteAll(HANDLE file, std::span<const std::string_view> pieces) {
+    for (std::string_view bytes : pieces) {
+        while (!bytes.empty()) {
+            DWORD written = 0;
+            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 24));
+            if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
+                return false;
+            bytes.remove_prefix(written);
+        }
     }
     return true;
 }
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('\\');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
-}
-
-}  // namespace
-
-bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
-    // Windows refuses to replace a read-only file; Wine does not, so ask first.
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES &&
-        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
-        return false;
-
-    char temporary[MAX_PATH + 16] = {};
-    if (GetTempFileNameA(FolderOf(path).c_str(), "spd", 0, temporary) == 0) return false;
-
-    bool written = false;
-    {
-        KernelHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-        written = file && WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    KernelHandle file =
+        OpenExclusive(path, GENERIC_READ, OPEN_EXISTING,
+                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, InUseDeadline());
+    if (!file) return std::nullopt;
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0) return std::nullopt;
+    if (static_cast<unsigned long long>(size.QuadPart) > kMaxReadableFileSize)
+        throw std::bad_alloc();
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD got = 0;
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 24));
+        if (!ReadFile(file.Get(), bytes.data() + done, want, &got, nullptr)) return std::nullopt;
+        if (got == 0) break; // the file shrank meanwhile
+        done += got;
     }
-    if (written &&
-        MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
-    DeleteFileA(temporary);
-    return false;
+    bytes.resize(done);
+    return bytes;
 }
 
 bool WriteFileInPlace(const std::string& path, std::string_view bytes) {
     KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                   OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file && WriteAll(file.Get(), bytes);
+    return file && WriteAll(file.Get(), std::span(&bytes, 1));
 }

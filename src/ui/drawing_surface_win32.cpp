@@ -3,8 +3,6 @@
 
 #include "ui/drawing_surface.h"
 
-#include <commctrl.h>
-
 #include <unordered_map>
 
 #include "ui/display_scale_win32.h"
@@ -13,7 +11,14 @@
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
+// The STATIC's own window procedure, kept on the control itself. Subclassed
+// through user32 alone: the common controls' subclass helpers would make the
+// program import comctl32 (see platform/system_library.h).
+constexpr char kOriginalProcProperty[] = "SpindriftSurfaceProc";
+
+WNDPROC OriginalProc(HWND control) {
+    return reinterpret_cast<WNDPROC>(GetPropA(control, kOriginalProcProperty));
+}
 
 // Live surfaces by control. Drawing threads find their target here, so a
 // control destroyed while another thread still has it attached is simply no
@@ -48,8 +53,8 @@ void Paint(HWND control) {
         BlitToScreen(*surface, paint.Get(), paint.Area());
 }
 
-LRESULT CALLBACK SurfaceProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                             DWORD_PTR) {
+LRESULT CALLBACK SurfaceProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    const WNDPROC original = OriginalProc(control);
     try {
         switch (message) {
         case WM_PAINT:
@@ -58,14 +63,24 @@ LRESULT CALLBACK SurfaceProc(HWND control, UINT message, WPARAM wParam, LPARAM l
         case WM_ERASEBKGND:
             return 1;  // the bitmap covers every pixel
         case WM_NCDESTROY:
-            RemoveWindowSubclass(control, SurfaceProc, kSubclassId);
+            SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+            RemovePropA(control, kOriginalProcProperty);
             Forget(control);
             break;
         }
     } catch (...) {
         // Nothing may unwind into the window manager; a failed paint shows later.
     }
-    return DefSubclassProc(control, message, wParam, lParam);
+    return original ? CallWindowProcA(original, control, message, wParam, lParam)
+                    : DefWindowProcA(control, message, wParam, lParam);
+}
+
+bool Subclass(HWND control) {
+    const auto original = GetWindowLongPtrA(control, GWLP_WNDPROC);
+    if (!original || !SetPropA(control, kOriginalProcProperty, reinterpret_cast<HANDLE>(original)))
+        return false;
+    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SurfaceProc));
+    return true;
 }
 
 // The bitmap, its DC and the drawing state a new surface starts with.
@@ -167,7 +182,7 @@ bool AdoptControl(HWND control, SurfaceLayout layout, int widthUnits, int height
             std::lock_guard registry(g_surfacesLock);
             g_surfaces[control] = surface;
         }
-        if (SetWindowSubclass(control, SurfaceProc, kSubclassId, 0)) return true;
+        if (Subclass(control)) return true;
         Forget(control);
         return false;
     } catch (...) {

@@ -2,11 +2,10 @@
 
 #include "ui/file_dialog_win32.h"
 
-#include <commdlg.h>
-
 #include <vector>
 
 #include "platform/files.h"
+#include "ui/common_dialogs_win32.h"
 
 namespace {
 
@@ -51,7 +50,7 @@ std::string AskSetFileName(HWND owner, SetFileDialog kind, const char* title, DW
     dialog.Flags = flags | OFN_EXPLORER | OFN_ENABLEHOOK | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     dialog.lpfnHook = PlaceDialogHook;
 
-    const BOOL chosen = kind == SetFileDialog::Open ? GetOpenFileNameA(&dialog)
-                                                    : GetSaveFileNameA(&dialog);
+    const BOOL chosen =
+        kind == SetFileDialog::Open ? ShowOpenFileDialog(dialog) : ShowSaveFileDialog(dialog);
     return chosen ? std::string(name.data()) : std::string();
 }

@@ -5,6 +5,10 @@ starts it under Wine. The program must show its main window within a bounded
 time, stay up, close when asked (exit code 0), and leave every file it found
 exactly as it was: the only file it may add is the built-in set, default.set,
 when the settings name it and it is missing.
+
+The huge cases (values of hundreds of megabytes) must also leave the program
+idle once its window shows, and save a setting changed afterwards with every
+other value whole.
 """
 
 import hashlib
@@ -16,7 +20,8 @@ import tempfile
 import time
 import unittest
 
-from harness import CAPTION, ENVIRONMENT, PROGRAM, ROOT, SETTINGS_FILE as SETTINGS
+from harness import (CAPTION, DEFAULTS, ENVIRONMENT, PROGRAM, ROOT, SLOWDOWN, Probe,
+                     SETTINGS_FILE as SETTINGS)
 
 HOLD_FILE = os.path.join(ROOT, "build", "win32", "hold-file.exe")
 HELD = "held by another program"
@@ -79,6 +84,74 @@ CASES = {
 }
 
 
+MB = 1 << 20
+
+
+def repeat(chunk, count):
+    """A piece of a huge file: `count` copies of `chunk`, never held whole in memory."""
+    return (chunk, count)
+
+
+def pieces_bytes(pieces):
+    """The bytes of pieces (bytes, or repeat() pieces), streamed in blocks of about 16 MB."""
+    for piece in pieces:
+        if isinstance(piece, bytes):
+            yield piece
+            continue
+        chunk, count = piece
+        per_block = max(1, (16 * MB) // len(chunk))
+        while count > 0:
+            n = min(count, per_block)
+            yield chunk * n
+            count -= n
+
+
+def settings_pieces(values):
+    """Settings lines for the given keys, values as pieces."""
+    pieces = []
+    for key, value in values.items():
+        pieces += [key.encode() + b": ", value, b"\r\n"]
+    return pieces
+
+
+def digest(blocks):
+    sha = hashlib.sha256()
+    for block in blocks:
+        sha.update(block)
+    return sha.hexdigest()
+
+
+def file_digest(path):
+    with open(path, "rb") as f:
+        return digest(iter(lambda: f.read(16 * MB), b""))
+
+
+def points_set(count):
+    """A set file of `count` points, "1,2" pairs spread over the 13 lines (5 bytes a point)."""
+    per_line = count // 13
+    return [repeat(b"1,2, ", per_line - 1), b"1,2\r\n"] * 13
+
+
+# name: (settings values as pieces, {other file: pieces}). Each is started, left
+# idle for 10 s, and then given a new SlowdownFactor, which rewrites the file.
+HUGE_CASES = {
+    "300 MB clock style": ({"ClockStyle": repeat(b"S", 300 * MB)}, {}),
+    "400 MB settings file of four 100 MB texts": ({
+        "ClockStyle": repeat(b"C", 100 * MB), "ShortcutKeyModifiers": repeat(b"M", 100 * MB),
+        "ShortcutKey": repeat(b"K", 100 * MB), "CharacterSet": repeat(b"N", 100 * MB)}, {}),
+    "100 million points in a 500 MB set": ({"CharacterSet": b"big.set"},
+                                           {"big.set": points_set(100_000_000)}),
+}
+IDLE_SECONDS = 10
+
+
+def cpu_seconds(pid):
+    """User and system CPU time of a process so far."""
+    with open(f"/proc/{pid}/stat") as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
 def snapshot(folder):
     """Every file under the folder with its digest; folders as None."""
     found = {}
@@ -124,6 +197,12 @@ class HostileFiles(unittest.TestCase):
         self.assertEqual(holder.stdout.readline().strip(), b"held")
         return holder
 
+    def close(self, program, window):
+        """The close box's path: Alt+F4 makes Windows send WM_CLOSE."""
+        xdotool("windowfocus", "--sync", window)
+        xdotool("key", "--window", window, "alt+F4")
+        self.assertEqual(program.wait(timeout=30), 0)
+
     def main_window(self, program):
         """The visible main window; an error box on the way is answered with Enter."""
         def shown():
@@ -155,10 +234,7 @@ class HostileFiles(unittest.TestCase):
                     self.assertNotEqual(window, "ended", "the program ended by itself")
                     time.sleep(1)
                     self.assertIsNone(program.poll(), "the program ended by itself")
-                    # The close box's path: Alt+F4 makes Windows send WM_CLOSE.
-                    xdotool("windowfocus", "--sync", window)
-                    xdotool("key", "--window", window, "alt+F4")
-                    self.assertEqual(program.wait(timeout=30), 0)
+                    self.close(program, window)
                 finally:
                     if program.poll() is None:
                         program.kill()
@@ -173,6 +249,40 @@ class HostileFiles(unittest.TestCase):
                 self.assertLessEqual(added, {"default.set"})
                 for path, digest in before.items():
                     self.assertEqual(after.get(path), digest, path + " was changed")
+
+
+    def test_huge_values_leave_the_program_idle_and_are_saved_whole(self):
+        for name, (values, others) in HUGE_CASES.items():
+            with self.subTest(name), tempfile.TemporaryDirectory(prefix="spindrift-e2e-") as folder:
+                for file_name, pieces in [(SETTINGS, settings_pieces(values)), *others.items()]:
+                    with open(os.path.join(folder, file_name), "wb") as f:
+                        for block in pieces_bytes(pieces):
+                            f.write(block)
+                kept = {n: file_digest(os.path.join(folder, n)) for n in others}
+                program = self.start_in(folder)
+                probe = Probe()
+                try:
+                    window = self.main_window(program)
+                    self.assertNotIn(window, (None, "ended"), "no main window")
+                    time.sleep(1)
+                    before = cpu_seconds(program.pid)
+                    time.sleep(IDLE_SECONDS)
+                    busy = (cpu_seconds(program.pid) - before) / IDLE_SECONDS
+                    self.assertLess(busy, 0.005, "idle CPU, share of one core")
+
+                    probe.ask(f"edit {probe.wait_window()} {SLOWDOWN} 17")
+                    saved = dict(DEFAULTS, SlowdownFactor="17")
+                    saved = {k: values.get(k, v.encode()) for k, v in saved.items()}
+                    self.assertEqual(file_digest(os.path.join(folder, SETTINGS)),
+                                     digest(pieces_bytes(settings_pieces(saved))))
+                    for file_name, was in kept.items():
+                        self.assertEqual(file_digest(os.path.join(folder, file_name)), was)
+                    self.close(program, window)
+                finally:
+                    probe.close()
+                    if program.poll() is None:
+                        program.kill()
+                        program.wait()
 
 
 if __name__ == "__main__":

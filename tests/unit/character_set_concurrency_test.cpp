@@ -34,6 +34,18 @@ TEST(CharacterSet, ASampleAppendedToAnEmptiedSlotStartsAWellFormedText) {
     EXPECT_EQ(set.Slot(7), "5,6, 7,8");
 }
 
+// A reader keeps the text it took while a recording goes on appending: the
+// text is shared, never changed under its reader.
+TEST(CharacterSet, ATextTakenByAReaderDoesNotChangeUnderIt) {
+    CharacterSet set;
+    set.SetSlot(3, "1,2");
+    const SharedString taken = set.Slot(3);
+    set.AppendSample(3, "3,4");
+    set.AppendSample(3, "5,6");
+    EXPECT_EQ(taken, "1,2");
+    EXPECT_EQ(set.Slot(3), "1,2, 3,4, 5,6");
+}
+
 // A clock run copies slots while a recording appends to one and the window
 // loads whole sets: every copy must be a text that really was in the slot.
 TEST(CharacterSetConcurrency, ReadersSeeWholeTextsWhileWritersChangeThem) {
@@ -49,11 +61,11 @@ TEST(CharacterSetConcurrency, ReadersSeeWholeTextsWhileWritersChangeThem) {
     auto reader = [&] {
         while (!stop.load()) {
             for (int s = 1; s < kGlyphSlotCount; ++s) {
-                const std::string seen = set.Slot(s);
+                const SharedString seen = set.Slot(s);
                 if (seen != a[s] && seen != b[s]) ++bad;
             }
-            const std::string recording = set.Slot(0);
-            if (recording.find_first_not_of("ab, ") != std::string::npos) ++bad;
+            const SharedString recording = set.Slot(0);
+            if (recording.View().find_first_not_of("ab, ") != std::string_view::npos) ++bad;
         }
     };
     std::thread r1(reader), r2(reader);

@@ -27,7 +27,7 @@ TEST(RecordingText, ARecordingReadsBackAsItsSamples) {
     const std::vector<RecordedPoint> samples{{7, 300}, {8, 301}, {8, 301}, {100, 2}};
     CharacterSet set;
     for (const RecordedPoint& sample : samples) set.AppendSample(0, SampleText(sample));
-    const std::string text = set.Slot(0);
+    const SharedString text = set.Slot(0);
     EXPECT_EQ(PointCount(text), 4);
     EXPECT_EQ(GlyphFields(text), (std::vector<double>{7, 300, 8, 301, 8, 301, 100, 2}));
 }

@@ -18,7 +18,7 @@ TEST(SettingsConcurrency, ReadersCopyWholeTextsWhileTheMainThreadReplacesThem) {
     std::atomic<int> bad{0};
     std::thread reader([&] {
         while (!stop.load()) {
-            const std::string seen = settings.ClockStyle.Get();
+            const SharedString seen = settings.ClockStyle.Get();
             if (seen != a && seen != b) ++bad;
             settings.MaxPixelHeight.load();
         }

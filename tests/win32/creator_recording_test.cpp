@@ -27,7 +27,7 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-std::vector<RecordedPoint> Points(const std::string& text) {
+std::vector<RecordedPoint> Points(std::string_view text) {
     const std::vector<double> fields = GlyphFields(text);
     std::vector<RecordedPoint> points;
     for (std::size_t i = 0; i + 1 < fields.size(); i += 2)
@@ -98,7 +98,7 @@ protected:
     // machine the recording thread may not look for a while, and a cursor
     // that moved on by then would start the recording further along.
     void MoveFirst(RecordedPoint to, int slot) {
-        const std::string before = ProgramCharacterSet().Slot(slot);
+        const SharedString before = ProgramCharacterSet().Slot(slot);
         const POINT at = creator_.AreaToScreen(to);
         SetCursorPos(at.x, at.y);
         EXPECT_TRUE(WaitUntil([&] { return ProgramCharacterSet().Slot(slot) != before; }, 2000));

@@ -197,7 +197,7 @@ TEST(CreatorWindow, ClosingMidRecordingEndsTheRecordingBeforeTheWindowGoes) {
         // The task had finished when the window was gone, and nothing still draws.
         EXPECT_EQ(creator.SlotWhenEnded(), -1);
         EXPECT_EQ(ProgramCreatorState().RecordingActive, 0);
-        const std::string recorded = ProgramCharacterSet().Slot(6);
+        const std::string recorded = ProgramCharacterSet().Slot(6).Str();
         Sleep(100);
         EXPECT_EQ(ProgramCharacterSet().Slot(6), recorded);
         EXPECT_TRUE(creator.OwnerEnabledAfter());

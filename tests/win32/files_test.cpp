@@ -77,6 +77,29 @@ TEST(Files, ReplacesAFileWholeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(files, 1);
 }
 
+// The replaced file keeps what it was: hidden stays hidden, an archive bit
+// cleared by a backup stays cleared. Each row's attributes are compared with
+// what the file system itself kept of them before the replace (Wine keeps
+// hidden and system, Windows all of them).
+TEST(Files, ReplacingKeepsTheFilesAttributes) {
+    const DWORD rows[] = {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_NOT_CONTENT_INDEXED,
+                          FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE};
+    for (const DWORD attributes : rows) {
+        TempFolder dir;
+        WriteBytes(dir / "s.ini", "old");
+        ASSERT_TRUE(SetFileAttributesA((dir / "s.ini").c_str(), attributes));
+        const DWORD kept = GetFileAttributesA((dir / "s.ini").c_str());
+        EXPECT_TRUE(ReplaceFileContents(dir / "s.ini", "new, longer"));
+        EXPECT_EQ(ReadBytes(dir / "s.ini"), "new, longer");
+        EXPECT_EQ(GetFileAttributesA((dir / "s.ini").c_str()), kept) << attributes;
+    }
+    // What Wine keeps, so that the rows above test something under it too.
+    TempFolder dir;
+    WriteBytes(dir / "h.ini", "old");
+    SetFileAttributesA((dir / "h.ini").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_TRUE(GetFileAttributesA((dir / "h.ini").c_str()) & FILE_ATTRIBUTE_HIDDEN);
+}
+
 TEST(Files, AFileThatCannotBeReplacedStaysAsItWas) {
     TempFolder dir;
     WriteBytes(dir / "s.ini", "old contents");

@@ -44,10 +44,11 @@ std::vector<std::string> FolderContents(const TempFolder& dir) {
     return names;
 }
 
-void ExpectNothingLoaded(const SetFileLoad& load, bool unreadable) {
+void ExpectNothingLoaded(const SetFileLoad& load, bool unreadable, bool tooLarge = false) {
     EXPECT_EQ(load.slots, 0);
     EXPECT_EQ(load.points, 0);
     EXPECT_EQ(load.unreadable, unreadable);
+    EXPECT_EQ(load.tooLarge, tooLarge);
 }
 
 TEST(ReadSetFile, LoadsAFileAndReportsItsFigures) {
@@ -110,7 +111,7 @@ TEST(ReadSetFile, AFileThatCannotBeReadLeavesTheSetInUse) {
         ASSERT_TRUE(sized);
     }
     set.Load(SetInUse());
-    ExpectNothingLoaded(ReadSetFileInto(huge, set), true);
+    ExpectNothingLoaded(ReadSetFileInto(huge, set), false, true);
     EXPECT_EQ(set.All(), SetInUse());
 }
 

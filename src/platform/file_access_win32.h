@@ -1,0 +1,40 @@
+#pragma once
+// What the file functions share: opening a file that another program may
+// hold for a moment, and writing bytes whole. Internal to platform/.
+
+#include <windows.h>
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "platform/handles.h"
+
+// Another program has the file open, or is in the middle of replacing it.
+bool InUseByAnother(DWORD error);
+
+// The moment after which a file in use is no longer waited for
+// (kInUseWaitMilliseconds from now); the steps of one operation share it.
+ULONGLONG InUseDeadline();
+
+// Runs `attempt` until it succeeds, or fails for another reason than the file
+// being in use, or the deadline has passed; at least once. The last error is
+// that of the last attempt.
+template <typename Attempt> bool RetryWhileInUse(ULONGLONG deadline, Attempt attempt) {
+    for (;;) {
+        if (attempt()) return true;
+        const DWORD error = GetLastError();
+        if (!InUseByAnother(error) || GetTickCount64() >= deadline) {
+            SetLastError(error);
+            return false;
+        }
+        Sleep(5);
+    }
+}
+
+// CreateFileA without sharing, waiting for a file in use until the deadline.
+KernelHandle OpenExclusive(const std::string& path, DWORD access, DWORD disposition, DWORD flags,
+                           ULONGLONG deadline);
+
+// Writes all the pieces at the file's position; false on any failure.
+bool WriteAll(HANDLE file, std::span<const std::string_view> pieces);

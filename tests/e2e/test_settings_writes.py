@@ -1,0 +1,103 @@
+"""How the settings file is written where it is hard to write: two copies of
+the program changing settings at the same moment, and a folder that lets its
+files be written but refuses new ones."""
+
+import os
+import subprocess
+import threading
+import time
+import unittest
+
+from harness import (ACCELERATION, SETTINGS_FILE, SLOWDOWN, Probe, ProgramTest, poll,
+                     settings_bytes)
+
+CHANGING_SECONDS = 3
+# What each copy sets in turn; the last changes afterwards (77, 7) are neither.
+SLOWDOWNS, ACCELERATIONS = range(1, 51), range(1, 7)
+
+
+class TwoCopiesWriting(ProgramTest):
+    def test_two_copies_changing_settings_at_once_leave_one_whole_version(self):
+        self.write_settings()
+        self.start()
+        self.probe.wait_window()
+        self.start()
+        # The second copy cannot have the shortcut key; it says so, then runs.
+        self.assertTrue(poll(lambda: self.probe.boxes("Error"), 60))
+        self.probe.ask("press Error")
+        windows = poll(lambda: len(self.probe.windows()) == 2 and self.probe.windows(), 60)
+        self.assertTrue(windows)
+
+        # Each copy changes its own number as fast as it can; every version of
+        # the file either could write is whole, and nothing else is.
+        whole = {settings_bytes()}
+        whole |= {settings_bytes(SlowdownFactor=v) for v in SLOWDOWNS}
+        whole |= {settings_bytes(AccelerationFactor=v) for v in ACCELERATIONS}
+        stop = threading.Event()
+        changes = [0, 0]
+        seen = {"whole": 0, "broken": []}
+
+        def change(copy, window, box, values):
+            probe = Probe()
+            try:
+                while not stop.is_set():
+                    probe.ask(f"edit {window} {box} {values[changes[copy] % len(values)]}")
+                    changes[copy] += 1
+            finally:
+                probe.close()
+
+        def read():
+            while not stop.is_set():
+                try:
+                    with open(self.path(SETTINGS_FILE), "rb") as f:
+                        content = f.read()
+                except FileNotFoundError:
+                    continue  # between two steps of a replace (Wine's ReplaceFile)
+                if content in whole:
+                    seen["whole"] += 1
+                else:
+                    seen["broken"].append(content)
+
+        threads = [threading.Thread(target=change, args=(0, windows[0], SLOWDOWN, SLOWDOWNS)),
+                   threading.Thread(target=change, args=(1, windows[1], ACCELERATION, ACCELERATIONS)),
+                   threading.Thread(target=read)]
+        for thread in threads:
+            thread.start()
+        time.sleep(CHANGING_SECONDS)
+        stop.set()
+        for thread in threads:
+            thread.join(timeout=60)
+        self.assertEqual(seen["broken"][:1], [])
+        self.assertGreater(seen["whole"], 0)
+        self.assertGreater(min(changes), 5, "both copies changed settings")
+
+        # The last change made wins, whichever copy made it.
+        self.probe.ask(f"edit {windows[0]} {SLOWDOWN} 77")
+        self.assertEqual(self.settings(), settings_bytes(SlowdownFactor=77))
+        self.probe.ask(f"edit {windows[1]} {ACCELERATION} 7")
+        self.assertEqual(self.settings(), settings_bytes(AccelerationFactor=7))
+        # No temporary file was left behind by a replace that met the other's.
+        self.assertEqual(sorted(os.listdir(self.folder)),
+                         ["default.set", "spindrift-clock.exe", SETTINGS_FILE])
+
+
+class ClosedFolder(ProgramTest):
+    def test_a_folder_that_refuses_new_files_still_gets_the_setting_saved(self):
+        self.write_settings(ClockStyle="HHMM (24hr)")
+        # The folder's entries are fixed; its files can still be written. As root,
+        # only this flag (not the permission bits) makes a folder refuse files.
+        if subprocess.run(["chattr", "+i", self.folder], capture_output=True).returncode != 0:
+            self.skipTest("chattr +i is not available here")
+        try:
+            window = self.start_and_wait()
+            self.probe.ask(f"edit {window} {SLOWDOWN} 17")
+            self.assertEqual(self.settings(),
+                             settings_bytes(ClockStyle="HHMM (24hr)", SlowdownFactor=17))
+            self.assertEqual(sorted(os.listdir(self.folder)),
+                             ["spindrift-clock.exe", SETTINGS_FILE])
+        finally:
+            subprocess.run(["chattr", "-i", self.folder], check=True)
+
+
+if __name__ == "__main__":
+    unittest.main()
