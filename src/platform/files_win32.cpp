@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <new>
 #include <vector>
 
@@ -76,7 +77,30 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 
 std::string FolderOf(const std::string& path) {
     const auto slash = path.rfind('\\');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+    return slash == std::string::npos ? std::string(".\\") : path.substr(0, slash + 1);
+}
+
+// A new, empty file in the folder, named as GetTempFileNameA would name it.
+// That call cannot be used: it cuts its answer at MAX_PATH bytes, which a
+// UTF-8 path passes long before it reaches MAX_PATH characters.
+KernelHandle CreateTemporaryFile(const std::string& folder, std::string& name) {
+    DWORD unique = GetTickCount() ^ (GetCurrentProcessId() << 16);
+    for (int attempt = 0; attempt < 64; ++attempt, ++unique) {
+        char leaf[16];
+        std::snprintf(leaf, sizeof leaf, "spd%08lX.tmp", static_cast<unsigned long>(unique));
+        name = folder + leaf;
+        KernelHandle file(CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file) return file;
+        // Taken, or still being deleted: try the next name. Anything else (a
+        // folder that is missing or not writable) will not change.
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS &&
+            error != ERROR_ACCESS_DENIED)
+            break;
+    }
+    name.clear();
+    return KernelHandle();
 }
 
 }  // namespace
@@ -88,19 +112,17 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return false;
 
-    char temporary[MAX_PATH + 16] = {};
-    if (GetTempFileNameA(FolderOf(path).c_str(), "spd", 0, temporary) == 0) return false;
-
+    std::string temporary;
     bool written = false;
     {
-        KernelHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-        written = file && WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
+        KernelHandle file = CreateTemporaryFile(FolderOf(path), temporary);
+        if (!file) return false;
+        written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
     }
-    if (written &&
-        MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (written && MoveFileExA(temporary.c_str(), path.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    DeleteFileA(temporary);
+    DeleteFileA(temporary.c_str());
     return false;
 }
 

@@ -31,7 +31,7 @@ TEST(ProgramResources, TheIconIsNamed0LAndComesInThreeSizes) {
     }
 }
 
-TEST(ProgramResources, TheManifestAsksForCommonControlsSix) {
+TEST(ProgramResources, TheManifestAsksForCommonControlsSixAndUtf8) {
     const HMODULE module = GetModuleHandleA(nullptr);
     const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
     ASSERT_NE(found, nullptr);
@@ -40,6 +40,9 @@ TEST(ProgramResources, TheManifestAsksForCommonControlsSix) {
     EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
     EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
     EXPECT_NE(manifest.find("supportedOS"), std::string::npos);
+    // ANSI calls in UTF-8: every folder and file name can be named.
+    EXPECT_NE(manifest.find(">UTF-8</activeCodePage>"), std::string::npos);
+    EXPECT_EQ(GetACP(), static_cast<UINT>(CP_UTF8));
 }
 
 } // namespace

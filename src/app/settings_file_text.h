@@ -1,0 +1,37 @@
+#pragma once
+// The settings file's texts are UTF-8; the program's are in its own ANSI code
+// page (UTF-8 where Windows offers that, the system's legacy code page on
+// older Windows). A file written by an earlier version holds its texts in the
+// system's legacy code page. The file is converted as it is read and written,
+// line by line: keys and numbers are ASCII, so a line stands for its value.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+inline constexpr unsigned kUtf8CodePage = 65001;
+
+// Converts a text exactly between two code pages: nothing when the bytes are
+// not valid in `from` or a character has no equivalent in `to`.
+using CodePageConverter = std::optional<std::string> (*)(std::string_view text, unsigned from,
+                                                         unsigned to);
+
+struct TextCodePages {
+    unsigned program; // the code page of the program's ANSI calls
+    unsigned legacy;  // the system's default ANSI code page
+    CodePageConverter convert;
+};
+
+// One text of the file as the program holds it. A text in valid UTF-8 is
+// UTF-8; any other is in the legacy code page. Nothing when the program's
+// code page cannot hold it: the value is then left out, like an empty one.
+std::optional<std::string> DecodeSettingsText(std::string_view stored, const TextCodePages& pages);
+
+// One text of the program's as the file holds it. Bytes that are not valid in
+// the program's code page are written as they are.
+std::string EncodeSettingsText(std::string_view text, const TextCodePages& pages);
+
+// The whole file, read or written. A file in plain ASCII passes unchanged, and
+// so does every file where the program's code page is UTF-8 already.
+std::string DecodeSettingsFile(std::string bytes, const TextCodePages& pages);
+std::string EncodeSettingsFile(std::string text, const TextCodePages& pages);
