@@ -1,6 +1,6 @@
 // Any bytes as a settings file: never undefined behaviour, and whatever was
 // read is written back and read again unchanged, also through the conversion
-// of older files' legacy-code-page texts to UTF-8.
+// between the file's UTF-8 and the program's code page, UTF-8 or legacy.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -8,27 +8,40 @@
 
 #include "app/settings_file.h"
 #include "app/settings_file_text.h"
+#include "base/utf8.h"
 
 namespace {
 
-// Stands in for the system's converter with Latin-1 as the legacy code page.
-std::optional<std::string> Latin1ToUtf8(std::string_view text, unsigned from, unsigned to) {
-    if (from == to) return std::string(text);
-    if (from == kUtf8CodePage) return std::nullopt;
-    std::string utf8;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
+constexpr unsigned kLatin1 = 28591;
+
+// Stands in for the system's converter, with Latin-1 as the legacy code page.
+std::optional<std::string> Convert(std::string_view text, unsigned from, unsigned) {
+    if (from == kUtf8CodePage && !IsUtf8(text)) return std::nullopt;
+    std::string converted;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
         if (byte < 0x80) {
-            utf8 += c;
+            converted += text[i];
+        } else if (from == kLatin1) {
+            converted += static_cast<char>(0xC0 | byte >> 6);
+            converted += static_cast<char>(0x80 | (byte & 0x3F));
+        } else if (byte == 0xC2 || byte == 0xC3) {
+            converted += static_cast<char>((byte & 0x03) << 6 | (text[++i] & 0x3F));
         } else {
-            utf8 += static_cast<char>(0xC0 | (byte >> 6));
-            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
+            return std::nullopt;
         }
     }
-    return utf8;
+    return converted;
 }
 
-constexpr TextCodePages kPages{kUtf8CodePage, 28591, Latin1ToUtf8};
+void ReadWriteRead(std::string_view file, const TextCodePages& pages) {
+    SettingsValues read = DefaultSettingsValues();
+    ApplySettingsFile(DecodeSettingsFile(std::string(file), pages), read);
+    SettingsValues again = DefaultSettingsValues();
+    ApplySettingsFile(
+        DecodeSettingsFile(EncodeSettingsFile(FormatSettingsFile(read), pages), pages), again);
+    if (!(again == read)) std::abort();
+}
 
 } // namespace
 
@@ -40,12 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ApplySettingsFile(FormatSettingsFile(read), again);
     if (!(again == read)) std::abort();
 
-    SettingsValues decoded = DefaultSettingsValues();
-    ApplySettingsFile(DecodeSettingsFile(std::string(file), kPages), decoded);
-    SettingsValues reread = DefaultSettingsValues();
-    ApplySettingsFile(
-        DecodeSettingsFile(EncodeSettingsFile(FormatSettingsFile(decoded), kPages), kPages),
-        reread);
-    if (!(reread == decoded)) std::abort();
+    ReadWriteRead(file, {kUtf8CodePage, kLatin1, Convert});
+    ReadWriteRead(file, {kLatin1, kLatin1, Convert});
     return 0;
 }

@@ -4,6 +4,8 @@
 // older Windows). A file written by an earlier version holds its texts in the
 // system's legacy code page. The file is converted as it is read and written,
 // line by line: keys and numbers are ASCII, so a line stands for its value.
+// What cannot be converted is kept as the file's bytes and written back as
+// they were, so no value is ever lost or changed by a read and a write.
 
 #include <optional>
 #include <string>
@@ -22,13 +24,11 @@ struct TextCodePages {
     CodePageConverter convert;
 };
 
-// One text of the file as the program holds it. A text in valid UTF-8 is
-// UTF-8; any other is in the legacy code page. Nothing when the program's
-// code page cannot hold it: the value is then left out, like an empty one.
-std::optional<std::string> DecodeSettingsText(std::string_view stored, const TextCodePages& pages);
+// One text of the file as the program holds it: a text in valid UTF-8 is
+// UTF-8, any other is in the legacy code page.
+std::string DecodeSettingsText(std::string_view stored, const TextCodePages& pages);
 
-// One text of the program's as the file holds it. Bytes that are not valid in
-// the program's code page are written as they are.
+// One text of the program's as the file holds it, in UTF-8.
 std::string EncodeSettingsText(std::string_view text, const TextCodePages& pages);
 
 // The whole file, read or written. A file in plain ASCII passes unchanged, and
