@@ -3,6 +3,7 @@
 // Sleep(1) and Sleep(5) really last here.
 //
 //   clock_run_bench.exe [path of default.set, "" for the repository's] [pairs of runs]
+//                       [AccelerationFactor, default 2]
 //
 // Run it under Wine on an X display; it moves the real cursor.
 
@@ -64,7 +65,7 @@ double TimedRun() {
     const double start = NowMilliseconds();
     StartClockRun();
     while (ActiveClockRuns() > 0)
-        Sleep(1);
+        BenchPause(0.5);
     return NowMilliseconds() - start;
 }
 
@@ -82,6 +83,7 @@ int main(int argc, char** argv) {
         argc > 1 && *argv[1] ? argv[1] : ProgramFolder() + "..\\..\\..\\resources\\default.set";
     const int runs = argc > 2 ? std::atoi(argv[2]) : 3;
     SetDefaultSettings();
+    if (argc > 3) ProgramSettings().AccelerationFactor = std::atoi(argv[3]);
     if (!LoadSetFile(setPath)) {
         std::fprintf(stderr, "cannot read %s\n", setPath.c_str());
         return 1;

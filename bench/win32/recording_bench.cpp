@@ -19,10 +19,8 @@
 #include <vector>
 
 #include "bench_clock.h"
+#include "bench_creator.h"
 #include "charset/character_set.h"
-#include "charset/creator_layout.h"
-#include "charset/creator_state.h"
-#include "charset/creator_window.h"
 #include "charset/glyph_fields.h"
 #include "charset/recording_rules.h"
 #include "platform/time.h"
@@ -30,55 +28,11 @@
 
 namespace {
 
-struct Creator {
-    HWND window = nullptr;
-    POINT origin{};
-    POINT per1024{};
-};
-
-// The Creator over a hidden owner, on a thread of its own.
-Creator OpenCreator(std::thread& thread) {
-    thread = std::thread([] {
-        const HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                           nullptr, GetModuleHandleA(nullptr), nullptr);
-        RunCreatorDialog(owner);
-        DestroyWindow(owner);
-    });
-    while (!CreatorWindowHandle()) Sleep(1);
-    Creator creator;
-    creator.window = CreatorWindowHandle();
-    while (!IsWindowVisible(creator.window)) Sleep(1);
-    RECT area{5, 5, 0, 0};
-    MapDialogRect(creator.window, &area);
-    creator.origin = {area.left, area.top};
-    RECT measure{0, 0, 1024, 1024};
-    MapDialogRect(creator.window, &measure);
-    creator.per1024 = {measure.right, measure.bottom};
-    return creator;
-}
-
-void MoveTo(const Creator& creator, RecordedPoint sample) {
-    POINT at{creator.origin.x + sample.x, creator.origin.y + sample.y};
-    ClientToScreen(creator.window, &at);
-    SetCursorPos(at.x, at.y);
-}
-
-void StartRecording(const Creator& creator, int slot) {
-    PostMessageA(creator.window, WM_COMMAND, kRecordButtonBase + slot, 0);
-    while (ProgramCreatorState().RecordingSlot != slot) Sleep(1);
-    Sleep(100);  // the task has cleared the area and watches the cursor
-}
-
-void StopRecording(const Creator& creator) {
-    PostMessageA(creator.window, WM_COMMAND, kStopRecordingId, 0);
-    while (ProgramCreatorState().RecordingSlot != -1) Sleep(1);
-}
-
 // Steady motion around a circle, a new position every 2 ms, so that every
 // sample finds the cursor somewhere new.
-double SamplesPerSecond(const Creator& creator, double seconds) {
+double SamplesPerSecond(const BenchCreator& creator, double seconds) {
     MoveTo(creator, {195, 200});
-    StartRecording(creator, 1);
+    StartBenchRecording(creator, 1);
     const double start = NowMilliseconds();
     StepSchedule schedule = StartSchedule();
     for (int step = 1; NowMilliseconds() - start < seconds * 1000; ++step) {
@@ -88,7 +42,7 @@ double SamplesPerSecond(const Creator& creator, double seconds) {
         WaitNextStep(schedule, 2);
     }
     const double took = NowMilliseconds() - start;
-    StopRecording(creator);
+    StopBenchRecording(creator);
     return PointCount(ProgramCharacterSet().Slot(1)) / (took / 1000);
 }
 
@@ -99,7 +53,7 @@ struct Latency {
 
 // Jumps of 24 pixels to the right; each jump's stroke is watched for at its
 // middle on the area's screen pixels.
-std::vector<Latency> StrokeLatencies(const Creator& creator, int jumps) {
+std::vector<Latency> StrokeLatencies(const BenchCreator& creator, int jumps) {
     const HWND area = GetDlgItem(creator.window, kDrawingAreaId);
     RECT client{};
     GetClientRect(area, &client);
@@ -108,7 +62,7 @@ std::vector<Latency> StrokeLatencies(const Creator& creator, int jumps) {
     std::vector<Latency> latencies;
     RecordedPoint at{20, 60};
     MoveTo(creator, at);
-    StartRecording(creator, 2);
+    StartBenchRecording(creator, 2);
     MoveTo(creator, {at.x, at.y + 1});
     Sleep(50);
     at.y += 1;
@@ -142,7 +96,7 @@ std::vector<Latency> StrokeLatencies(const Creator& creator, int jumps) {
         Sleep(30 + jump % 10);  // so that the jumps fall at every phase of the sampling
     }
     ReleaseDC(area, screen);
-    StopRecording(creator);
+    StopBenchRecording(creator);
     return latencies;
 }
 
@@ -158,7 +112,7 @@ int main(int argc, char** argv) {
     const double seconds = argc > 1 ? std::atof(argv[1]) : 5;
     const int jumps = argc > 2 ? std::atoi(argv[2]) : 100;
     std::thread ui;
-    const Creator creator = OpenCreator(ui);
+    const BenchCreator creator = OpenBenchCreator(ui);
 
     for (int run = 1; run <= 3; ++run)
         std::printf("steady motion, run %d: %.2f samples per second over %.1f s\n", run,
@@ -176,7 +130,6 @@ int main(int argc, char** argv) {
     std::printf("sample stored -> stroke on screen: median %.3f ms, 90th %.3f ms, max %.3f ms\n",
                 Percentile(toScreen, 0.5), Percentile(toScreen, 0.9), Percentile(toScreen, 1));
 
-    PostMessageA(creator.window, WM_COMMAND, kQuitEditorId, 0);
-    ui.join();
+    CloseBenchCreator(creator, ui);
     return 0;
 }

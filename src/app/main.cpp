@@ -50,7 +50,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     creator.LastViewedSlot = -1;
 
     const HWND window = BuildMainWindow();
-    OwnedFont previewFont = GivePreviewFont(window);
+    GivePreviewFont(window);
     SetDefaultSettings();
     ReadSettingsFile();
     // Before the window shows and before the set is loaded: a refused
@@ -59,7 +59,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     RefreshMainWindow();
     GiveProgramIcon(window);
     RunMainWindow();
-    previewFont.Reset();
 
     // Clock runs that are still drawing end with the process, where they are.
     // Ending it here, rather than returning, keeps them from meeting the

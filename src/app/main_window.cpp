@@ -13,6 +13,7 @@
 #include "clock/clock_run.h"
 #include "clock/hotkey.h"
 #include "clock/time_text.h"
+#include "ui/display_scale_win32.h"
 #include "ui/drawing_surface.h"
 #include "ui/fonts_win32.h"
 
@@ -22,9 +23,15 @@ namespace {
 // built; the window is initialised when it is run, with this marker.
 constexpr LPARAM kRunMarker = 0x52554E;
 
+// Posted to itself when the system has scaled the window to another DPI.
+constexpr UINT kScaleChangedMessage = WM_APP + 0x30;
+
 // The control that had the keyboard focus when the window was last
 // deactivated; given the focus back when it is activated again.
 HWND g_rememberedFocus = nullptr;
+
+// The preview's font, made for the window's DPI; released with the window.
+OwnedFont g_previewFont;
 
 void FillList(HWND window, int id, const std::vector<std::string>& entries) {
     for (const std::string& entry : entries)
@@ -38,6 +45,13 @@ void OnActivation(bool active) {
         SetFocus(g_rememberedFocus);
         g_rememberedFocus = nullptr;
     }
+}
+
+// The system has scaled the dialog, its controls and their fonts by now;
+// what the program made itself follows.
+void FollowNewScale(HWND window) {
+    GivePreviewFont(window);
+    RefitDrawingSurface(GetDlgItem(window, kTrailsColorSwatch));
 }
 
 void OnClose(HWND window) {
@@ -68,9 +82,16 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_COMMAND:
             OnMainWindowCommand(window, LOWORD(wParam), HIWORD(wParam));
             break;
+        case WM_DPICHANGED:
+            PostMessageA(window, kScaleChangedMessage, 0, 0);
+            break;
+        case kScaleChangedMessage:
+            FollowNewScale(window);
+            break;
         case WM_NCDESTROY:
             if (MainWindowHandle() == window) SetMainWindowHandle(nullptr);
             g_rememberedFocus = nullptr;
+            g_previewFont.Reset(); // the preview is gone with the window's children
             // Closed by a message sent from elsewhere, the window is gone
             // while the loop still waits for a posted one: wake it.
             PostMessageA(nullptr, WM_NULL, 0, 0);
@@ -113,11 +134,14 @@ HWND BuildMainWindow() {
     return window;
 }
 
-OwnedFont GivePreviewFont(HWND window) {
-    OwnedFont preview(CreateSansSerifFont(10, FW_BOLD));
+void GivePreviewFont(HWND window) {
+    OwnedFont preview(CreateSansSerifFont(10, FW_BOLD, WindowDpi(window)));
+    if (!preview) return;
+    const bool again = static_cast<bool>(g_previewFont);
     SendDlgItemMessageA(window, kPreview, WM_SETFONT, reinterpret_cast<WPARAM>(preview.Get()),
-                        FALSE);
-    return preview;
+                        again);
+    // The old font is released once the preview no longer uses it.
+    g_previewFont = std::move(preview);
 }
 
 void RunMainWindow() {

@@ -13,10 +13,10 @@
 // Null if the window could not be made.
 HWND BuildMainWindow();
 
-// The preview's font, "MS Sans Serif" 10 pt bold, given to the preview
-// control. The window only uses it: the caller keeps it until the window is
-// gone.
-OwnedFont GivePreviewFont(HWND window);
+// Gives the preview control its font, "MS Sans Serif" 10 pt bold for the
+// window's DPI. The window keeps the font, releases the one it replaces, and
+// releases the last one when it is destroyed.
+void GivePreviewFont(HWND window);
 
 // Makes every control show the current settings and loads the character set
 // (whose error boxes may appear).

@@ -1,5 +1,6 @@
 #include "base/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -119,6 +120,11 @@ std::int32_t RoundHalfEven(double value) {
     const double fraction = value - whole;
     if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0)) whole += 1;
     return static_cast<std::int32_t>(whole);
+}
+
+std::int32_t SaturateToInt32(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 std::int32_t ParseWholeNumber(std::string_view text) { return RoundHalfEven(ParseNumber(text)); }

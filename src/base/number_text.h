@@ -19,6 +19,9 @@ double ParseNumber(std::string_view text);
 // range saturate to its limits; NaN gives 0.
 std::int32_t RoundHalfEven(double value);
 
+// A 64-bit result held at the signed 32-bit limits instead of wrapping.
+std::int32_t SaturateToInt32(std::int64_t value);
+
 // ParseNumber followed by RoundHalfEven: how a number setting is read.
 std::int32_t ParseWholeNumber(std::string_view text);
 

@@ -65,7 +65,7 @@ void NewSetCommand(CreatorWindow& creator) {
         return;
     for (int slot = 0; slot < kGlyphSlotCount; ++slot) {
         ProgramCharacterSet().SetSlot(slot, "");
-        SetButtonFont(creator.window, kViewButtonBase + slot, creator.fonts.plain.Get());
+        SetButtonFont(creator, kViewButtonBase + slot, ButtonFont::Plain);
     }
     ProgramCreatorState().UnsavedCharacters = 0;
 }

@@ -18,6 +18,9 @@ inline constexpr int kCreatorY = 112;
 inline constexpr int kCreatorWidth = 380;
 inline constexpr int kCreatorHeight = 211;
 inline constexpr std::uint32_t kCreatorStyle = 0x94C808D4u;
+// The window's font, which also fixes the size of its dialog units.
+inline constexpr char kCreatorFontFace[] = "MS Sans Serif";
+inline constexpr int kCreatorFontPoints = 8;
 
 inline constexpr int kDrawingAreaId = 1001;
 inline constexpr int kRecordButtonBase = 1500;  // + slot

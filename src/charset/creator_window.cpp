@@ -25,8 +25,8 @@ std::atomic<HWND> g_openWindow{nullptr};
 // dialog-unit metrics are known), the caption, and the dialog font.
 DialogTemplate CreatorTemplate() {
     return DialogTemplate(kCreatorCaption, kCreatorStyle, WS_EX_CONTROLPARENT,
-                          {kCreatorX, kCreatorY, kCreatorWidth, kCreatorHeight}, "MS Sans Serif",
-                          8);
+                          {kCreatorX, kCreatorY, kCreatorWidth, kCreatorHeight}, kCreatorFontFace,
+                          kCreatorFontPoints);
 }
 
 RECT ToPixels(HWND window, DialogRect rect) {
@@ -49,19 +49,12 @@ void AddButton(HWND window, const char* text, DialogRect rect, int id) {
     AddControl(window, "BUTTON", text, WS_TABSTOP | BS_PUSHBUTTON, rect, id);
 }
 
-// The drawing area, and where it lies in pixels: its position (5, 5) and size
-// (155, 200) converted with the window's dialog-unit metrics.
+// The drawing area, and where it lies in pixels.
 void AddDrawingArea(CreatorWindow& creator) {
     const DialogRect area = kDrawingAreaRect;
     CreateDrawingSurface(creator.window, kDrawingAreaId, area.x, area.y, area.width, area.height,
                          WS_BORDER | SS_NOTIFY, SurfaceLayout::DialogUnits);
-    RECT geometry{area.x, area.y, area.width, area.height};
-    MapDialogRect(creator.window, &geometry);
-    creator.areaOrigin = {geometry.left, geometry.top};
-    creator.areaSize = {geometry.right, geometry.bottom};
-    RECT measure{0, 0, 1024, 1024};
-    MapDialogRect(creator.window, &measure);
-    creator.per1024 = {measure.right, measure.bottom};
+    MeasureArea(creator);
 }
 
 void BuildCreator(CreatorWindow& creator, HWND window) {
@@ -77,7 +70,7 @@ void BuildCreator(CreatorWindow& creator, HWND window) {
     for (const CommandButton& button : kCommandButtons)
         AddButton(window, button.text, button.rect, button.id);
     creator.accelerators.Reset(CreatorAccelerators());
-    creator.fonts = MakeCreatorFonts();
+    creator.fonts = MakeCreatorFonts(window);
     RefreshViewButtonFonts();
     if (HICON icon = LoadIconA(GetModuleHandleA(nullptr), "0L"))
         SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
@@ -114,7 +107,7 @@ void OnCommand(CreatorWindow& creator, int id) {
     }
 }
 
-INT_PTR CALLBACK CreatorProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK CreatorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     CreatorWindow* creator = g_open.load();
     if (!creator) return FALSE;
     try {
@@ -129,6 +122,17 @@ INT_PTR CALLBACK CreatorProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
             return TRUE;
         case WM_ACTIVATE:
             OnActivate(*creator, wParam);
+            return TRUE;
+        case kButtonFontMessage:
+            ApplyButtonFont(*creator, static_cast<int>(wParam), static_cast<ButtonFont>(lParam));
+            return TRUE;
+        case WM_DPICHANGED:
+            // The system scales the dialog, its controls and their fonts when
+            // this returns; what the program made itself follows after that.
+            PostMessageA(window, kScaleChangedMessage, 0, 0);
+            return FALSE;
+        case kScaleChangedMessage:
+            FollowNewScale(*creator);
             return TRUE;
         case WM_CLOSE:
             EndCreator(*creator);

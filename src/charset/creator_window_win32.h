@@ -4,8 +4,12 @@
 
 #include <windows.h>
 
+#include <array>
 #include <atomic>
+#include <cstdint>
+#include <mutex>
 
+#include "charset/character_set.h"
 #include "charset/recording_rules.h"
 #include "platform/handles.h"
 
@@ -14,15 +18,30 @@ struct CreatorFonts {
     OwnedFont plain;      // 8 pt normal
 };
 
+// Which font a slot button shows: the window's own, or one of the two above.
+enum class ButtonFont : std::uint8_t { Window, Highlight, Plain };
+
+// Where the drawing area lies in the window as it is now. Recomputed when the
+// window moves to a display of another scale.
+struct AreaGeometry {
+    POINT origin{};  // the area's top-left corner, client pixels
+    AreaScale scale; // its size in pixels now and at 96 DPI
+    POINT per1024{}; // the pixels of 1024 x 1024 dialog units
+};
+
 struct CreatorWindow {
     HWND window = nullptr;
     HWND owner = nullptr;
     bool ownerDisabled = false;  // whether we disabled the owner and so enable it again
-    POINT areaOrigin{};          // the drawing area's top-left corner, client pixels
-    SIZE areaSize{};             // its size in pixels
-    POINT per1024{};             // the pixels of 1024 x 1024 dialog units
+    // Written by the window's thread, read by the recording thread at every
+    // sample: always through AreaNow and under the lock.
+    mutable std::mutex geometryLock;
+    AreaGeometry geometry;
     OwnedAccelerators accelerators;
+    // The window's thread alone touches the fonts; the recording thread asks
+    // it for a button's font with SetButtonFont.
     CreatorFonts fonts;
+    std::array<ButtonFont, 2 * kGlyphSlotCount> buttonFonts{}; // record, then view buttons
     HWND rememberedFocus = nullptr;
     std::atomic<bool> closing{false};    // the window is going: commands and views stop
     std::atomic<bool> destroyed{false};  // the window is gone
@@ -40,16 +59,36 @@ void DispatchCreatorMessage(CreatorWindow& creator, MSG& message);
 // owner is enabled again, and the window is destroyed.
 void EndCreator(CreatorWindow& creator);
 
-// Fonts.
-CreatorFonts MakeCreatorFonts();
-// Sets a button's font without redrawing, then redraws it at once.
-void SetButtonFont(HWND window, int id, HFONT font);
+// The drawing area as it is now.
+AreaGeometry AreaNow(const CreatorWindow& creator);
+// Measures the area from the window's dialog-unit metrics and stores it.
+void MeasureArea(CreatorWindow& creator);
+// After the window has been scaled to another DPI (the system scales the
+// dialog and its controls first): fonts, the drawing area's picture and the
+// area's geometry made again for the new scale.
+inline constexpr UINT kScaleChangedMessage = WM_APP + 0x21;
+void FollowNewScale(CreatorWindow& creator);
+
+// Fonts, made for the window's DPI.
+CreatorFonts MakeCreatorFonts(HWND window);
+// Gives slot button `id` a font, from any thread: set without redrawing, then
+// the button redrawn at once, on the window's thread.
+void SetButtonFont(CreatorWindow& creator, int id, ButtonFont font);
+// The window's thread's side of SetButtonFont, on kButtonFontMessage.
+inline constexpr UINT kButtonFontMessage = WM_APP + 0x20;
+void ApplyButtonFont(CreatorWindow& creator, int id, ButtonFont font);
+// After a change of scale: both fonts made again for the window's DPI, every
+// slot button that shows one of them given its new one, the old ones released.
+void RemakeCreatorFonts(CreatorWindow& creator);
 
 // Recording and viewing.
 void StartRecording(CreatorWindow& creator, int slot);
 void WaitForRecordingTask(CreatorWindow& creator);
 void ShowGlyph(CreatorWindow& creator, int slot);
-RecordedPoint PixelsToDialogUnits(const CreatorWindow& creator, RecordedPoint pixels);
+// Where a point of a recording (recording units) is drawn: its pixels in the
+// area as it is now, in dialog units of the window.
+RecordedPoint DrawingPosition(const AreaGeometry& area, RecordedPoint units);
+RecordedPoint PixelsToDialogUnits(const AreaGeometry& area, RecordedPoint pixels);
 POINT DialogUnitsToPixels(HWND window, int u, int v);
 
 // The file commands, with their questions and dialogs.

@@ -25,6 +25,17 @@ std::int64_t FloorDivide(std::int64_t numerator, std::int64_t denominator) {
     return numerator % denominator != 0 && numerator < 0 ? quotient - 1 : quotient;
 }
 
+// value x to / from, rounded half to even; unscaled when either size is not
+// positive. Exact for whole results: the product is exact in a double.
+std::int32_t Rescale(std::int32_t value, std::int32_t to, std::int32_t from) {
+    if (to <= 0 || from <= 0 || to == from) return value;
+    return RoundHalfEven(static_cast<double>(value) * to / from);
+}
+
+std::int32_t UnitsInside(std::int32_t units, std::int32_t size96) {
+    return size96 >= 2 ? std::clamp(units, 1, size96 - 1) : units;
+}
+
 }  // namespace
 
 std::string SampleText(RecordedPoint sample) {
@@ -33,6 +44,18 @@ std::string SampleText(RecordedPoint sample) {
 
 bool InsideArea(RecordedPoint sample, std::int32_t width, std::int32_t height) {
     return sample.x > 0 && sample.x < width && sample.y > 0 && sample.y < height;
+}
+
+RecordedPoint PixelsToRecordingUnits(const AreaScale& area, RecordedPoint pixels, bool inside) {
+    RecordedPoint units{Rescale(pixels.x, area.width96, area.width),
+                        Rescale(pixels.y, area.height96, area.height)};
+    if (inside) units = {UnitsInside(units.x, area.width96), UnitsInside(units.y, area.height96)};
+    return units;
+}
+
+RecordedPoint RecordingUnitsToPixels(const AreaScale& area, RecordedPoint units) {
+    return {Rescale(units.x, area.width, area.width96),
+            Rescale(units.y, area.height, area.height96)};
 }
 
 std::int32_t PixelsToDialogUnitsAxis(std::int32_t pixels, std::int32_t pixelsPer1024Units) {

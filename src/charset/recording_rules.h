@@ -25,6 +25,30 @@ std::string SampleText(RecordedPoint sample);
 // the edges themselves are outside.
 bool InsideArea(RecordedPoint sample, std::int32_t width, std::int32_t height);
 
+// Recordings are stored in units of the drawing area as it measures at 96
+// DPI, so that a character drawn across the whole area has the same size at
+// every display scale. Per axis, a unit is the area's size at 96 DPI over its
+// size now; at 96 DPI units and pixels are the same numbers.
+struct AreaScale {
+    std::int32_t width = 0; // the area now, in pixels
+    std::int32_t height = 0;
+    std::int32_t width96 = 0; // the area at 96 DPI
+    std::int32_t height96 = 0;
+};
+
+// A sample's pixels (relative to the area's top-left corner) in recording
+// units, each axis rounded half to even. A first sample keeps its place
+// wherever it lies; `inside` is for a sample that lies inside the area, whose
+// units are then kept strictly inside the area's 96-DPI size too (at high
+// scales a pixel next to an edge can round onto the edge). An axis with a
+// size of zero or less is not scaled.
+RecordedPoint PixelsToRecordingUnits(const AreaScale& area, RecordedPoint pixels,
+                                     bool inside = false);
+
+// Recording units as pixels of the area as it is now, rounded half to even:
+// where a stored point lies on the screen.
+RecordedPoint RecordingUnitsToPixels(const AreaScale& area, RecordedPoint units);
+
 // One axis of a pixel position in dialog units, given how many pixels 1024
 // dialog units measure on that axis: pixels x 1024 / pixelsPer1024Units,
 // rounded to the nearest whole unit with halves up for zero and positive

@@ -1,5 +1,7 @@
 // Recording a glyph from live mouse motion, and showing a recorded one.
 
+#include <optional>
+
 #include "base/number_text.h"
 #include "charset/character_set.h"
 #include "charset/creator_layout.h"
@@ -18,13 +20,14 @@ constexpr int kBlue = RGB(0, 0, 255);
 constexpr int kBlack = RGB(0, 0, 0);
 constexpr int kTransparentText = -2;
 constexpr int kSampleMilliseconds = 10;
+constexpr std::int64_t kMovementPollMicroseconds = 1000;
 
 // The cursor in pixels relative to the drawing area's top-left corner.
-RecordedPoint TakeSample(const CreatorWindow& creator) {
+RecordedPoint TakeSample(const CreatorWindow& creator, const AreaGeometry& area) {
     POINT cursor{};
     GetCursorPos(&cursor);
     ScreenToClient(creator.window, &cursor);
-    return {cursor.x - creator.areaOrigin.x, cursor.y - creator.areaOrigin.y};
+    return {cursor.x - area.origin.x, cursor.y - area.origin.y};
 }
 
 void LineBetween(RecordedPoint from, RecordedPoint to, int colour) {
@@ -34,49 +37,59 @@ void LineBetween(RecordedPoint from, RecordedPoint to, int colour) {
 
 // Waits for the cursor to leave its start position and stores that first
 // sample wherever it lies. False when the recording was stopped first.
-bool WaitForMovement(const CreatorWindow& creator, int slot, RecordedPoint& drawnAt) {
+bool WaitForMovement(const CreatorWindow& creator, int slot, RecordedPoint& drawnAt,
+                     PreciseTimer& timer) {
     CreatorState& state = ProgramCreatorState();
-    const RecordedPoint start = TakeSample(creator);
+    const RecordedPoint start = TakeSample(creator, AreaNow(creator));
     while (state.RecordingActive) {
-        const RecordedPoint sample = TakeSample(creator);
+        const AreaGeometry area = AreaNow(creator);
+        const RecordedPoint sample = TakeSample(creator, area);
         if (sample != start) {
-            ProgramCharacterSet().SetSlot(slot, SampleText(sample));
-            drawnAt = PixelsToDialogUnits(creator, sample);
+            // Inside the area, its units lie inside too, as every later sample's do.
+            const bool inside = InsideArea(sample, area.scale.width, area.scale.height);
+            const RecordedPoint units = PixelsToRecordingUnits(area.scale, sample, inside);
+            ProgramCharacterSet().SetSlot(slot, SampleText(units));
+            drawnAt = DrawingPosition(area, units);
             return true;
         }
         // A millisecond's pause catches the first movement well within one
         // sample period without spinning a core while the user gets ready.
-        Sleep(1);
+        timer.WaitUntil(MonotonicMicroseconds() + kMovementPollMicroseconds);
     }
     return false;
 }
 
-// One sample every 10 ms on a schedule, so the work of a pass does not slow
-// the rate; a sample outside the area is dropped. A stop that arrives during
-// a wait still lets the sample after that wait be stored.
-void Sample(const CreatorWindow& creator, int slot, RecordedPoint drawnAt) {
+// One sample every 10 ms on a schedule that starts at the first movement, so
+// the work of a pass does not slow the rate; a late sample never brings the
+// next one within half a period, where it would find the cursor where it was
+// and store a pause the hand never made. A sample outside the area is
+// dropped. A stop that arrives during a wait still lets the sample after that
+// wait be stored.
+void Sample(const CreatorWindow& creator, int slot, RecordedPoint drawnAt, StepSchedule& schedule) {
     CreatorState& state = ProgramCreatorState();
-    StepSchedule schedule = StartSchedule();
+    RestartSchedule(schedule);
     while (state.RecordingActive) {
-        WaitNextStep(schedule, kSampleMilliseconds);
-        const RecordedPoint sample = TakeSample(creator);
-        if (!InsideArea(sample, creator.areaSize.cx, creator.areaSize.cy)) continue;
-        ProgramCharacterSet().AppendSample(slot, SampleText(sample));
-        const RecordedPoint at = PixelsToDialogUnits(creator, sample);
+        WaitNextSample(schedule, kSampleMilliseconds);
+        const AreaGeometry area = AreaNow(creator);
+        const RecordedPoint sample = TakeSample(creator, area);
+        if (!InsideArea(sample, area.scale.width, area.scale.height)) continue;
+        const RecordedPoint units = PixelsToRecordingUnits(area.scale, sample, true);
+        ProgramCharacterSet().AppendSample(slot, SampleText(units));
+        const RecordedPoint at = DrawingPosition(area, units);
         LineBetween(drawnAt, at, kRed);  // unbuffered: on the screen before it returns
         drawnAt = at;
     }
 }
 
-void Finish(const CreatorWindow& creator, int slot) {
-    SetButtonFont(creator.window, kViewButtonBase + slot, creator.fonts.highlight.Get());
+void Finish(CreatorWindow& creator, int slot) {
+    SetButtonFont(creator, kViewButtonBase + slot, ButtonFont::Highlight);
     SurfaceForeground(kBlack);
     SurfaceBackground(kTransparentText);
     SurfaceMoveTo(5, 5);
     SurfacePrint("Done: " + FormatNumber(PointCount(ProgramCharacterSet().Slot(slot))) +
                  " points.");
     SurfaceRefresh();
-    SetButtonFont(creator.window, kRecordButtonBase + slot, creator.fonts.plain.Get());
+    SetButtonFont(creator, kRecordButtonBase + slot, ButtonFont::Plain);
     EndRecording(ProgramCreatorState());
 }
 
@@ -86,10 +99,13 @@ void RecordingTask(void* parameter) {
     CreatorWindow& creator = *static_cast<CreatorWindow*>(parameter);
     try {
         const int slot = ProgramCreatorState().RecordingSlot;
+        // The recording's one timer, for its polls and its samples.
+        StepSchedule schedule = StartSchedule();
         SurfaceAttach(creator.window, kDrawingAreaId, false);
         SurfaceClear(kWhite);
         RecordedPoint drawnAt;
-        if (WaitForMovement(creator, slot, drawnAt)) Sample(creator, slot, drawnAt);
+        if (WaitForMovement(creator, slot, drawnAt, schedule.timer))
+            Sample(creator, slot, drawnAt, schedule);
         Finish(creator, slot);
         SurfaceDetach();
     } catch (...) {
@@ -100,20 +116,34 @@ void RecordingTask(void* parameter) {
     creator.recordingThread = false;  // the last touch of `creator`
 }
 
-// One step of the window's messages while a view is animated.
-void RunOneMessageStep(CreatorWindow& creator) {
-    MSG message;
-    if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        Sleep(1);
-        return;
+// Whether an animated view must stop: the window is closing, or a recording
+// started from one of its messages (and now owns the area).
+bool ViewCutOff(const CreatorWindow& creator) {
+    return creator.closing || creator.destroyed || ProgramCreatorState().RecordingSlot != -1;
+}
+
+// Handles the window's messages until the view's next segment is due, each as
+// it comes, so that no message waits for the animation. False when one of
+// them cut the view off.
+bool AnswerMessagesUntilNextSegment(CreatorWindow& creator, StepSchedule& schedule) {
+    const std::int64_t due = BeginNextStep(schedule, kSampleMilliseconds);
+    for (;;) {
+        MSG message;
+        const bool taken = PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) != FALSE;
+        if (taken && message.message == WM_QUIT) {
+            // The program is ending: leave the quit for the loops outside.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            creator.closing = true;
+            return false;
+        }
+        if (taken) DispatchCreatorMessage(creator, message);
+        // Messages sent from other threads are handled inside PeekMessageA.
+        if (ViewCutOff(creator)) return false;
+        // A busy queue still leaves the segment its turn.
+        if (taken ? MonotonicMicroseconds() >= due : schedule.timer.WaitUntilOrMessage(due)) break;
     }
-    if (message.message == WM_QUIT) {
-        // The program is ending: leave the quit for the loops outside.
-        PostQuitMessage(static_cast<int>(message.wParam));
-        creator.closing = true;
-        return;
-    }
-    DispatchCreatorMessage(creator, message);
+    NoteStepTaken(schedule);
+    return true;
 }
 
 void MoveCursorToDrawn(const CreatorWindow& creator, RecordedPoint at) {
@@ -127,25 +157,23 @@ void MoveCursorToDrawn(const CreatorWindow& creator, RecordedPoint at) {
 
 // Draws every segment of a recording; animated, one per 10 ms with the
 // window's messages handled in between and the cursor following. False when
-// the animation was cut off: the window is closing, or a recording started
-// from one of its message steps (which now owns the area).
+// the animation was cut off.
 bool DrawSegments(CreatorWindow& creator, const std::string& text, bool animated) {
     ShownGlyphPoints points(text);
     RecordedPoint point;
     if (!points.Next(point)) return true;
-    RecordedPoint drawnAt = PixelsToDialogUnits(creator, point);
-    StepSchedule schedule = StartSchedule();
+    RecordedPoint drawnAt = DrawingPosition(AreaNow(creator), point);
+    std::optional<StepSchedule> schedule;  // an animation's timer, only for an animation
+    if (animated) schedule.emplace(StartSchedule());
     while (points.Next(point)) {
-        const RecordedPoint at = PixelsToDialogUnits(creator, point);
+        // Read afresh: a message step may have scaled the window.
+        const RecordedPoint at = DrawingPosition(AreaNow(creator), point);
         LineBetween(drawnAt, at, kBlue);
         drawnAt = at;
         if (!animated) continue;
-        RunOneMessageStep(creator);
-        if (creator.closing || creator.destroyed || ProgramCreatorState().RecordingSlot != -1)
-            return false;
-        // A view run from the message step may have left this thread's target.
+        if (!AnswerMessagesUntilNextSegment(creator, *schedule)) return false;
+        // A view run from one of the messages may have left this thread's target.
         SurfaceAttach(creator.window, kDrawingAreaId, true);
-        WaitNextStep(schedule, kSampleMilliseconds);
         SurfaceRefresh();
         MoveCursorToDrawn(creator, at);
     }
@@ -154,9 +182,13 @@ bool DrawSegments(CreatorWindow& creator, const std::string& text, bool animated
 
 }  // namespace
 
-RecordedPoint PixelsToDialogUnits(const CreatorWindow& creator, RecordedPoint pixels) {
-    return {PixelsToDialogUnitsAxis(pixels.x, creator.per1024.x),
-            PixelsToDialogUnitsAxis(pixels.y, creator.per1024.y)};
+RecordedPoint PixelsToDialogUnits(const AreaGeometry& area, RecordedPoint pixels) {
+    return {PixelsToDialogUnitsAxis(pixels.x, area.per1024.x),
+            PixelsToDialogUnitsAxis(pixels.y, area.per1024.y)};
+}
+
+RecordedPoint DrawingPosition(const AreaGeometry& area, RecordedPoint units) {
+    return PixelsToDialogUnits(area, RecordingUnitsToPixels(area.scale, units));
 }
 
 POINT DialogUnitsToPixels(HWND window, int u, int v) {
@@ -169,14 +201,14 @@ void StartRecording(CreatorWindow& creator, int slot) {
     if (creator.closing) return;
     CreatorState& state = ProgramCreatorState();
     if (!BeginRecording(state, slot)) return;
-    SetButtonFont(creator.window, kRecordButtonBase + slot, creator.fonts.highlight.Get());
+    SetButtonFont(creator, kRecordButtonBase + slot, ButtonFont::Highlight);
     creator.recordingThread = true;
     if (StartWorkerThread(RecordingTask, &creator)) return;
     // No thread: nothing records, and the next record command must work.
     creator.recordingThread = false;
     StopRecording(state);
     state.RecordingSlot = -1;
-    SetButtonFont(creator.window, kRecordButtonBase + slot, creator.fonts.plain.Get());
+    SetButtonFont(creator, kRecordButtonBase + slot, ButtonFont::Plain);
 }
 
 void WaitForRecordingTask(CreatorWindow& creator) {

@@ -2,12 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-std::int32_t Saturate(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
-}
-}  // namespace
-
 std::string DrawnText(std::string_view clockTimeText) {
     std::string drawn;
     for (char c : clockTimeText)
@@ -30,7 +24,7 @@ ClockLayout ComputeClockLayout(std::int32_t n, std::int32_t maxPixelHeight,
     layout.CellWidth = RoundHalfEven(layout.Scale * kCellWidthUnits);
     layout.CellHeight = maxPixelHeight;
     // A run draws a handful of cells; wider arithmetic only keeps absurd inputs defined.
-    layout.TotalWidth = Saturate(static_cast<std::int64_t>(n) * layout.CellWidth);
+    layout.TotalWidth = SaturateToInt32(static_cast<std::int64_t>(n) * layout.CellWidth);
     layout.TotalHeight = layout.CellHeight;
     layout.Left = workAreaWidth / 2 - layout.TotalWidth / 2;  // halves of int32: cannot overflow
     layout.Top = workAreaHeight / 2 - layout.TotalHeight / 2;
@@ -39,12 +33,12 @@ ClockLayout ComputeClockLayout(std::int32_t n, std::int32_t maxPixelHeight,
 
 ScreenPoint CellOrigin(const ClockLayout& layout, std::int32_t index) {
     const std::int64_t x = layout.Left + static_cast<std::int64_t>(index) * layout.CellWidth;
-    return {Saturate(x), layout.Top};
+    return {SaturateToInt32(x), layout.Top};
 }
 
 ScreenPoint OverlayPoint(const ClockLayout& layout, ScreenPoint screen) {
-    return {Saturate(std::int64_t{screen.x} - layout.Left),
-            Saturate(std::int64_t{screen.y} - layout.Top)};
+    return {SaturateToInt32(std::int64_t{screen.x} - layout.Left),
+            SaturateToInt32(std::int64_t{screen.y} - layout.Top)};
 }
 
 std::vector<ScreenPoint> GlyphPoints(std::string_view recording, ScreenPoint cell, double scale,

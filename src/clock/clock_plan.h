@@ -37,7 +37,9 @@ struct ClockLayout {
 
 // Lays n cells of maxPixelHeight out as a row centred on a work area of the
 // given size, taken from the screen origin. Nothing is clamped: a row wider
-// than the work area starts left of the screen.
+// than the work area starts left of the screen. All in the screen's pixels: a
+// run turns the MaxPixelHeight setting, which counts pixels at 96 DPI, into
+// the screen's first (PixelsAtDpi).
 ClockLayout ComputeClockLayout(std::int32_t n, std::int32_t maxPixelHeight,
                                std::int32_t workAreaWidth, std::int32_t workAreaHeight);
 
@@ -94,4 +96,4 @@ std::vector<ScreenPoint> GlyphPoints(std::string_view recording, ScreenPoint cel
 // a hand-edited settings file cannot make a run loop forever or draw nothing.
 std::int32_t RunAcceleration(std::int32_t setting);  // 1..10
 std::int32_t RunSlowdown(std::int32_t setting);      // 1..200 ms
-std::int32_t RunHeight(std::int32_t setting);        // 50..800 px
+std::int32_t RunHeight(std::int32_t setting);        // 50..800 px at 96 DPI

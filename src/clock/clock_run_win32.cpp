@@ -13,6 +13,8 @@
 #include "platform/screen.h"
 #include "platform/threads.h"
 #include "platform/time.h"
+#include "ui/display_scale.h"
+#include "ui/display_scale_win32.h"
 
 namespace {
 
@@ -46,27 +48,32 @@ void RunClock() {
     Settings& settings = ProgramSettings();
     const std::string drawn = DrawnText(ClockTimeText());
     const bool trails = settings.LeaveMouseTrails.load() != 0;
+    // The height counts pixels at 96 DPI; the work area, the cursor and the
+    // overlay are physical pixels of the primary monitor.
     const WorkAreaSize area = DesktopWorkArea();
-    const ClockLayout layout =
-        ComputeClockLayout(static_cast<std::int32_t>(drawn.size()),
-                           RunHeight(settings.MaxPixelHeight.load()), area.width, area.height);
+    const std::int32_t height = PixelsAtDpi(RunHeight(settings.MaxPixelHeight.load()), SystemDpi());
+    const ClockLayout layout = ComputeClockLayout(static_cast<std::int32_t>(drawn.size()), height,
+                                                  area.width, area.height);
 
+    // Every wait of the run is on this schedule's precise timer.
+    StepSchedule schedule = StartSchedule();
     TrailOverlay overlay;
     if (trails) {
         // Half a second before the photograph, as runs have always paused; it
         // also lets the window that started the run finish repainting first.
-        SleepMilliseconds(kScreenImageWaitMilliseconds);
+        WaitNextStep(schedule, kScreenImageWaitMilliseconds);
         overlay = TrailOverlay::Open(layout, CaptureScreenImage());
     }
 
     ShowArrowCursor();
-    StepSchedule schedule = StartSchedule();
+    // The first point's wait counts from here, not from before the picture.
+    RestartSchedule(schedule);
     for (std::size_t i = 0; i < drawn.size(); ++i) {
         DrawCharacter(drawn[i], CellOrigin(layout, static_cast<std::int32_t>(i)), layout.Scale,
                       overlay, schedule);
         WaitNextStep(schedule, kPauseAfterCharacterMilliseconds);
     }
-    overlay.FadeOut();
+    overlay.FadeOut(schedule);
 }
 
 void ClockRunThread(void*) {

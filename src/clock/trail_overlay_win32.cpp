@@ -1,6 +1,8 @@
 #include "clock/trail_overlay_win32.h"
 
 #include "platform/time.h"
+#include "ui/display_scale.h"
+#include "ui/display_scale_win32.h"
 #include "ui/drawing_surface.h"
 
 namespace {
@@ -95,7 +97,8 @@ TrailOverlay TrailOverlay::Open(const ClockLayout& layout, OwnedBitmap screenIma
                      layout.Top + height},
                 POINT{0, 0});
     screenImage.Reset();
-    SurfacePenWidth(kInkWidth);
+    // The ink keeps its width beside the writing: 5 pixels at 96 DPI.
+    SurfacePenWidth(PixelsAtDpi(kInkWidth, SystemDpi()));
     // Shown without activation: the user's window keeps the keyboard focus,
     // and the overlay never becomes the active window that the system would
     // have to hand the focus back from when it goes.
@@ -124,9 +127,8 @@ void TrailOverlay::InkTo(ScreenPoint point) {
     AnswerMessages();
 }
 
-void TrailOverlay::FadeOut() {
+void TrailOverlay::FadeOut(StepSchedule& schedule) {
     if (!window_) return;
-    StepSchedule schedule = StartSchedule();
     for (int alpha = kOpacity; alpha >= 0; alpha -= kFadeStep) {
         SetOpacity(window_.Get(), alpha);
         AnswerMessages();

@@ -9,6 +9,7 @@
 
 #include "clock/clock_plan.h"
 #include "platform/handles.h"
+#include "platform/time.h"
 
 // A picture of the whole screen whose pixel (0, 0) is the screen origin, copied
 // from the screen's device context. Empty when the screen cannot be read.
@@ -34,9 +35,9 @@ public:
     void BeginStroke(ScreenPoint first, int colour);
     // Inks a segment from the pen's position to the point and shows it.
     void InkTo(ScreenPoint point);
-    // Fades the overlay from alpha 128 to 0 in 17 steps of 50 ms, then
-    // destroys it.
-    void FadeOut();
+    // Fades the overlay from alpha 128 to 0 in 17 steps of 50 ms, on the run's
+    // schedule, then destroys it.
+    void FadeOut(StepSchedule& schedule);
 
 private:
     void Close();

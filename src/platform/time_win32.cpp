@@ -8,40 +8,42 @@ TimeOfDay LocalTimeOfDay() {
     return {now.wHour, now.wMinute};
 }
 
-void SleepMilliseconds(int milliseconds) {
-    Sleep(milliseconds < 0 ? 0 : milliseconds);
+namespace {
+
+constexpr std::int64_t kMicrosecondsPerMillisecond = 1000;
+
+void WaitFor(StepSchedule& schedule, std::int64_t due) {
+    schedule.timer.WaitUntil(due);
+    NoteStepTaken(schedule);
 }
 
-namespace {
-long long Ticks() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now.QuadPart;
-}
-long long TicksPerSecond() {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return frequency.QuadPart;
-}
 }  // namespace
 
 StepSchedule StartSchedule() {
-    return {Ticks()};
+    StepSchedule schedule;
+    RestartSchedule(schedule);
+    return schedule;
+}
+
+void RestartSchedule(StepSchedule& schedule) {
+    schedule.times = StartStepTimes(MonotonicMicroseconds());
+}
+
+std::int64_t BeginNextStep(StepSchedule& schedule, int milliseconds) {
+    return ScheduleNextStep(schedule.times, MonotonicMicroseconds(),
+                            milliseconds * kMicrosecondsPerMillisecond, 0);
+}
+
+void NoteStepTaken(StepSchedule& schedule) {
+    schedule.times.taken = MonotonicMicroseconds();
 }
 
 void WaitNextStep(StepSchedule& schedule, int milliseconds) {
-    const long long perSecond = TicksPerSecond();
-    const long long step =
-        static_cast<long long>(milliseconds < 0 ? 0 : milliseconds) * perSecond / 1000;
-    schedule.due += step;
-    const long long now = Ticks();
-    if (now - schedule.due > step) {
-        schedule.due = now + step;
-        SleepMilliseconds(milliseconds);
-        return;
-    }
-    if (schedule.due > now) {
-        const long long remaining = schedule.due - now;
-        SleepMilliseconds(static_cast<int>((remaining * 1000 + perSecond - 1) / perSecond));
-    }
+    WaitFor(schedule, BeginNextStep(schedule, milliseconds));
+}
+
+void WaitNextSample(StepSchedule& schedule, int milliseconds) {
+    const std::int64_t period = milliseconds * kMicrosecondsPerMillisecond;
+    WaitFor(schedule, ScheduleNextStep(schedule.times, MonotonicMicroseconds(), period,
+                                       SampleSpacing(period)));
 }

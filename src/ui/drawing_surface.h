@@ -19,7 +19,8 @@
 // Coordinates: on a surface laid out in pixels a coordinate is a pixel; on a
 // surface in a dialog laid out in dialog units a coordinate c becomes the pixel
 // c x scale, rounded half to even, with scale = client pixels / (control size in
-// dialog units + 1), held as float and fixed at creation.
+// dialog units + 1), held as float, fixed at creation and again whenever the
+// surface is refitted to a new scale.
 //
 // Colours are 0x00BBGGRR. A drawing colour of -1 means the current foreground.
 // SurfaceForeground(-1) means the system window-text colour;
@@ -45,6 +46,12 @@ inline constexpr int kCurrentColour = -1;
 // null on failure. The surface is released with its window.
 HWND CreateDrawingSurface(HWND parent, int id, int x, int y, int width, int height, DWORD style,
                           SurfaceLayout layout);
+
+// Fits a surface to its control as it is now, after the window has been
+// scaled to another DPI: a bitmap of the new client size showing the old
+// picture stretched to it, the dialog-unit scale for that size, and the font
+// made for the control's DPI. Does nothing when nothing changed.
+void RefitDrawingSurface(HWND control);
 
 // Makes control `id` of `window` the calling thread's drawing target.
 // Unbuffered, every drawing operation shows its change on the screen before it

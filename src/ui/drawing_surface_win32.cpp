@@ -7,6 +7,7 @@
 
 #include <unordered_map>
 
+#include "ui/display_scale_win32.h"
 #include "ui/fonts_win32.h"
 #include "ui/surface_state_win32.h"
 
@@ -75,7 +76,8 @@ bool PrepareBitmap(SurfaceState& surface) {
     // A control of no size still gets a pixel, so that its DC is usable.
     surface.bitmap.Reset(CreateCompatibleBitmap(screen.Get(), surface.width > 0 ? surface.width : 1,
                                                 surface.height > 0 ? surface.height : 1));
-    surface.font.Reset(CreateSansSerifFont(8, FW_NORMAL));
+    surface.fontDpi = WindowDpi(surface.control);
+    surface.font.Reset(CreateSansSerifFont(8, FW_NORMAL, surface.fontDpi));
     if (!surface.dc || !surface.bitmap) return false;
     const HDC dc = surface.dc.Get();
     surface.bitmapSelection.emplace(dc, surface.bitmap.Get());
@@ -98,15 +100,68 @@ SIZE ClientSize(HWND control) {
     return {client.right, client.bottom};
 }
 
+SurfaceScale ScaleFor(const SurfaceState& surface) {
+    return surface.layout == SurfaceLayout::DialogUnits
+               ? DialogUnitScale(surface.width, surface.height, surface.widthUnits,
+                                 surface.heightUnits)
+               : PixelScale();
+}
+
+// A new bitmap of the control's present client size, showing the old picture
+// stretched to it, in place of the old one. Called under the surface's lock.
+void RefitBitmap(SurfaceState& surface, SIZE client) {
+    WindowDc screen(nullptr);
+    if (!screen) return;
+    OwnedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), client.cx > 0 ? client.cx : 1,
+                                              client.cy > 0 ? client.cy : 1));
+    MemoryDc copy(CreateCompatibleDC(screen.Get()));
+    if (!bitmap || !copy) return;
+    {
+        SelectedObject target(copy.Get(), bitmap.Get());
+        SetStretchBltMode(copy.Get(), HALFTONE);
+        SetBrushOrgEx(copy.Get(), 0, 0, nullptr);
+        StretchBlt(copy.Get(), 0, 0, client.cx, client.cy, surface.dc.Get(), 0, 0, surface.width,
+                   surface.height, SRCCOPY);
+    }
+    // The pen's position keeps its place in the picture.
+    POINT at{};
+    GetCurrentPositionEx(surface.dc.Get(), &at);
+    if (surface.width > 0 && surface.height > 0)
+        MoveToEx(surface.dc.Get(), MulDiv(at.x, client.cx, surface.width),
+                 MulDiv(at.y, client.cy, surface.height), nullptr);
+    // The old bitmap leaves the DC before it is deleted.
+    SelectObject(surface.dc.Get(), bitmap.Get());
+    surface.bitmap = std::move(bitmap);
+    surface.width = client.cx;
+    surface.height = client.cy;
+    surface.scale = ScaleFor(surface);
+}
+
+void RefitFont(SurfaceState& surface, int dpi) {
+    OwnedFont font(CreateSansSerifFont(8, FW_NORMAL, dpi));
+    if (!font) return;
+    // The old font leaves the DC before it is deleted; the first selection
+    // keeps the DC's own font to put back at the end.
+    if (surface.fontSelection)
+        SelectObject(surface.dc.Get(), font.Get());
+    else
+        surface.fontSelection.emplace(surface.dc.Get(), font.Get());
+    surface.font = std::move(font);
+    surface.fontDpi = dpi;
+}
+
 // Gives a new STATIC its bitmap and its painting; false if either fails.
-bool AdoptControl(HWND control, SurfaceScale scale) {
+bool AdoptControl(HWND control, SurfaceLayout layout, int widthUnits, int heightUnits) {
     try {
         auto surface = std::make_shared<SurfaceState>();
         surface->control = control;
-        surface->scale = scale;
+        surface->layout = layout;
+        surface->widthUnits = widthUnits;
+        surface->heightUnits = heightUnits;
         const SIZE client = ClientSize(control);
         surface->width = client.cx;
         surface->height = client.cy;
+        surface->scale = ScaleFor(*surface);
         if (!PrepareBitmap(*surface)) return false;
         {
             std::lock_guard registry(g_surfacesLock);
@@ -155,11 +210,26 @@ HWND CreateDrawingSurface(HWND parent, int id, int x, int y, int width, int heig
         area.right - area.left, area.bottom - area.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
     if (!control) return nullptr;
-    const SurfaceScale scale =
-        layout == SurfaceLayout::DialogUnits
-            ? DialogUnitScale(ClientSize(control).cx, ClientSize(control).cy, width, height)
-            : PixelScale();
-    if (AdoptControl(control, scale)) return control;
+    if (AdoptControl(control, layout, width, height)) return control;
     DestroyWindow(control);
     return nullptr;
+}
+
+void RefitDrawingSurface(HWND control) {
+    try {
+        const auto surface = FindSurface(control);
+        if (!surface) return;
+        const SIZE client = ClientSize(control);
+        const int dpi = WindowDpi(control);
+        {
+            std::lock_guard guard(surface->lock);
+            if (!surface->dc) return;
+            if (client.cx != surface->width || client.cy != surface->height)
+                RefitBitmap(*surface, client);
+            if (dpi != surface->fontDpi) RefitFont(*surface, dpi);
+        }
+        InvalidateRect(control, nullptr, FALSE);
+    } catch (...) {
+        // Called from window procedures; the surface keeps its old picture.
+    }
 }

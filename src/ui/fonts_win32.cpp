@@ -1,12 +1,11 @@
 #include "ui/fonts_win32.h"
 
-#include "platform/handles.h"
+#include "ui/display_scale.h"
 
-HFONT CreateSansSerifFont(int points, int weight) {
-    WindowDc screen(nullptr);
+HFONT CreateSansSerifFont(int points, int weight, int dpi) {
     LOGFONTA font{};
-    // Integer division truncates toward zero: -13 for 10 pt and -10 for 8 pt at 96 dpi.
-    font.lfHeight = -(GetDeviceCaps(screen.Get(), LOGPIXELSY) * points) / 72;
+    // -13 for 10 pt and -10 for 8 pt at 96 dpi.
+    font.lfHeight = FontHeightAt(points, dpi);
     font.lfWeight = weight;
     font.lfCharSet = DEFAULT_CHARSET;
     lstrcpynA(font.lfFaceName, "MS Sans Serif", LF_FACESIZE);

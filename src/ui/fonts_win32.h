@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-// A new font of `points` points and `weight` (FW_NORMAL, FW_BOLD). The height
-// is -(LOGPIXELSY x points) / 72, truncated, read from the screen each time so
-// that a changed DPI setting is followed. The caller owns the font.
-HFONT CreateSansSerifFont(int points, int weight);
+// A new font of `points` points and `weight` (FW_NORMAL, FW_BOLD) for a
+// display of `dpi` (WindowDpi of the window it is for): its height is
+// -(dpi x points) / 72, truncated. The caller owns the font.
+HFONT CreateSansSerifFont(int points, int weight, int dpi);

@@ -179,20 +179,31 @@ void SurfaceCopy(HBITMAP source, const RECT& sourceRect, POINT destination) {
 
 void SurfaceRefresh() {
     try {
-        if (const auto surface = FindSurface(t_target)) ShowOnScreen(*surface, WholeArea(*surface));
+        const auto surface = FindSurface(t_target);
+        if (!surface) return;
+        RECT all{};
+        {
+            // The size changes when the surface is refitted to a new scale.
+            std::lock_guard guard(surface->lock);
+            all = WholeArea(*surface);
+        }
+        ShowOnScreen(*surface, all);
     } catch (...) {
     }
 }
 
 COLORREF SurfaceBitmapPixel(HWND control, int x, int y) {
     const auto surface = FindSurface(control);
-    if (!surface || x < 0 || y < 0 || x >= surface->width || y >= surface->height)
-        return CLR_INVALID;
+    if (!surface) return CLR_INVALID;
     std::lock_guard guard(surface->lock);
-    return surface->dc ? GetPixel(surface->dc.Get(), x, y) : CLR_INVALID;
+    if (!surface->dc || x < 0 || y < 0 || x >= surface->width || y >= surface->height)
+        return CLR_INVALID;
+    return GetPixel(surface->dc.Get(), x, y);
 }
 
 SIZE SurfaceBitmapSize(HWND control) {
     const auto surface = FindSurface(control);
-    return surface ? SIZE{surface->width, surface->height} : SIZE{0, 0};
+    if (!surface) return {0, 0};
+    std::lock_guard guard(surface->lock);
+    return {surface->width, surface->height};
 }

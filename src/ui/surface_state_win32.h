@@ -10,18 +10,25 @@
 #include <optional>
 
 #include "platform/handles.h"
+#include "ui/drawing_surface.h"
 #include "ui/surface_scale.h"
 
 struct SurfaceState {
     HWND control = nullptr;
-    SurfaceScale scale;
-    int width = 0;  // the control's client size, which the bitmap covers
-    int height = 0;
+    // The control's size in dialog units, for a surface laid out in them; its
+    // scale follows its client size whenever the surface is refitted.
+    SurfaceLayout layout = SurfaceLayout::Pixels;
+    int widthUnits = 0;
+    int heightUnits = 0;
     std::atomic<bool> buffered{false};
 
     // Everything below is guarded by `lock`; the DC is null once the control
     // has been destroyed.
     std::mutex lock;
+    SurfaceScale scale;
+    int width = 0; // the control's client size, which the bitmap covers
+    int height = 0;
+    int fontDpi = 0; // the DPI the font was made for
     MemoryDc dc;
     OwnedBitmap bitmap;
     OwnedFont font;

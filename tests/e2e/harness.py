@@ -166,6 +166,9 @@ class Probe:
         points = self.ask(f"trace-end {milliseconds} {quiet}").split()
         return [tuple(int(v) for v in p.split(",")) for p in points]
 
+    def dpi(self):
+        return int(self.ask("dpi"))
+
     def work_area(self):
         left, top, right, bottom = (int(v) for v in self.ask("work-area").split())
         return right - left, bottom - top
@@ -240,11 +243,12 @@ class ProgramTest(unittest.TestCase):
         return target
 
 
-def planned_points(time_text, height, acceleration, work_area, set_file=DEFAULT_SET):
-    """The plan of a run: (character index, x, y) for every point, from the clock's core."""
+def planned_points(time_text, height, acceleration, work_area, set_file=DEFAULT_SET, dpi=96):
+    """The plan of a run: (character index, x, y) for every point, from the clock's core;
+    the height counts pixels at 96 DPI, the screen has dpi."""
     width, depth = work_area
     output = subprocess.run([PLAN_TOOL, set_file, time_text, str(height), str(acceleration),
-                             str(width), str(depth)], check=True, capture_output=True,
+                             str(width), str(depth), str(dpi)], check=True, capture_output=True,
                             text=True, timeout=60).stdout
     return [tuple(int(v) for v in line.split()) for line in output.splitlines()]
 

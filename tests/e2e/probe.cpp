@@ -24,6 +24,7 @@
 //   press CAPTION                ok N           presses OK on each such box
 //   minimize CAPTION             ok N           minimises such windows; N of them are iconic
 //   work-area                    ok L T R B
+//   dpi                          ok DPI         the screen's pixels per inch
 //   rect HWND                    ok L T R B     a window's rectangle on the screen
 //   client HWND                  ok L T R B     its client area's rectangle on the screen
 //   item-rect HWND ID            ok L T R B     a control's rectangle on the screen
@@ -300,6 +301,12 @@ std::string Run(const std::string& line) {
         RECT area{};
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
         return RectAnswer(area);
+    }
+    if (command == "dpi") {
+        const HDC screen = GetDC(nullptr);
+        const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        return "ok " + std::to_string(dpi);
     }
     if (command == "rect") {
         std::string w;

@@ -48,8 +48,9 @@ class RunTracing:
         trace = self.probe.trace_while(20000, 700, start_run)
         after = time.localtime()
         area = self.probe.work_area()
+        dpi = self.probe.dpi()
         plans = [planned_points(clock_text(STYLE, moment), self.height, ACCELERATION, area,
-                                self.set_file)
+                                self.set_file, dpi)
                  for moment in (before, after)]
         return trace, plans
 

@@ -105,20 +105,46 @@ TEST(SetFile, HostileContentReadsInLinearTime) {
     EXPECT_GT(figures.points, 1'000'000);
 }
 
-// The built-in set, checked in the file the program carries.
-struct BuiltInSet {
+// A set file as committed: its bytes and its texts.
+struct SetOnDisk {
     std::string bytes;
     GlyphTexts texts;
 };
 
-const BuiltInSet& ReadBuiltInSet() {
-    static const BuiltInSet set = [] {
-        std::ifstream in(SPINDRIFT_SOURCE_DIR "/resources/default.set", std::ios::binary);
-        BuiltInSet s{{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()}, {}};
-        s.texts = ParseSetFile(s.bytes);
-        return s;
-    }();
+SetOnDisk ReadSet(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    SetOnDisk s{{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()}, {}};
+    s.texts = ParseSetFile(s.bytes);
+    return s;
+}
+
+const SetOnDisk& ReadBuiltInSet() {
+    static const SetOnDisk set = ReadSet(SPINDRIFT_SOURCE_DIR "/resources/default.set");
     return set;
+}
+
+// Where a set's points lie, and how many repeat the point before them (pauses).
+struct SetExtent {
+    int repeats = 0;
+    double minX = 1e9, maxX = -1e9, minY = 1e9, maxY = -1e9;
+};
+
+SetExtent MeasureSet(const GlyphTexts& texts) {
+    SetExtent e;
+    for (int s = 0; s < kGlyphSlotCount; ++s) {
+        GlyphFieldReader fields(texts[s]);
+        double x = 0, y = 0, lastX = 0, lastY = 0;
+        for (int j = 0; fields.Next(x) && fields.Next(y); ++j) {
+            if (j > 0 && x == lastX && y == lastY) ++e.repeats;
+            lastX = x;
+            lastY = y;
+            e.minX = std::min(e.minX, x);
+            e.maxX = std::max(e.maxX, x);
+            e.minY = std::min(e.minY, y);
+            e.maxY = std::max(e.maxY, y);
+        }
+    }
+    return e;
 }
 
 // "x,y" pairs joined by ", ": plain decimal, no plus sign, no leading zeros.
@@ -140,7 +166,7 @@ bool InWriterSyntax(std::string_view line) {
 }
 
 TEST(BuiltInSet, IsACompleteSetFileInTheWritersSyntax) {
-    const BuiltInSet& set = ReadBuiltInSet();
+    const SetOnDisk& set = ReadBuiltInSet();
     ASSERT_EQ(set.bytes.size(), 8766u);
     EXPECT_EQ(FormatSetFile(set.texts), set.bytes); // 13 lines, CR LF each, nothing after
     for (int s = 0; s < kGlyphSlotCount; ++s)
@@ -155,28 +181,40 @@ TEST(BuiltInSet, HasTheShapeOfTheHandwriting) {
 
     const std::int64_t perSlot[kGlyphSlotCount] = {95, 39, 61, 67, 78,  73, 60,
                                                    37, 84, 80, 92, 141, 142};
-    int repeats = 0;
-    double minX = 1e9, maxX = -1e9, minY = 1e9, maxY = -1e9;
-    for (int s = 0; s < kGlyphSlotCount; ++s) {
+    for (int s = 0; s < kGlyphSlotCount; ++s)
         EXPECT_EQ(PointCount(texts[s]), perSlot[s]) << "slot " << s;
-        GlyphFieldReader fields(texts[s]);
-        double x = 0, y = 0, lastX = 0, lastY = 0;
-        for (int j = 0; fields.Next(x) && fields.Next(y); ++j) {
-            if (j > 0 && x == lastX && y == lastY) ++repeats;
-            lastX = x;
-            lastY = y;
-            minX = std::min(minX, x);
-            maxX = std::max(maxX, x);
-            minY = std::min(minY, y);
-            maxY = std::max(maxY, y);
-        }
-    }
-    EXPECT_EQ(repeats, 213);
+    const SetExtent e = MeasureSet(texts);
+    EXPECT_EQ(e.repeats, 213);
     // Inside the 230 x 323 cell, within the margins the clock expects.
-    EXPECT_GE(minX, 11);
-    EXPECT_LE(maxX, 204);
-    EXPECT_GE(minY, 25);
-    EXPECT_LE(maxY, 308);
+    EXPECT_GE(e.minX, 11);
+    EXPECT_LE(e.maxX, 204);
+    EXPECT_GE(e.minY, 25);
+    EXPECT_LE(e.maxY, 308);
+}
+
+// The hands shipped beside the program, read as "Browse" reads them: each a
+// complete set in the writer's syntax, inside the cell, with a hand's pauses.
+TEST(ShippedSets, AreCompleteHandsInsideTheCell) {
+    const struct {
+        const char* name;
+        std::int32_t points;
+        int repeats;
+    } hands[] = {{"quick.set", 577, 65}, {"round.set", 1304, 211}, {"narrow.set", 883, 136}};
+    for (const auto& hand : hands) {
+        const SetOnDisk set = ReadSet(std::string(SPINDRIFT_SOURCE_DIR "/sets/") + hand.name);
+        EXPECT_EQ(FormatSetFile(set.texts), set.bytes) << hand.name;
+        for (int s = 0; s < kGlyphSlotCount; ++s)
+            EXPECT_TRUE(InWriterSyntax(set.texts[s])) << hand.name << " slot " << s;
+        const SetFigures figures = CountSetFigures(set.texts);
+        EXPECT_EQ(figures.slots, 13) << hand.name;
+        EXPECT_EQ(figures.points, hand.points) << hand.name;
+        const SetExtent e = MeasureSet(set.texts);
+        EXPECT_EQ(e.repeats, hand.repeats) << hand.name;
+        EXPECT_GE(e.minX, 0) << hand.name;
+        EXPECT_LE(e.maxX, 229) << hand.name;
+        EXPECT_GE(e.minY, 0) << hand.name;
+        EXPECT_LE(e.maxY, 322) << hand.name;
+    }
 }
 
 } // namespace

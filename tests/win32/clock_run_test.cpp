@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "clock/clock_plan.h"
 #include "clock/time_text.h"
 #include "platform/handles.h"
+#include "platform/precise_timer.h"
 #include "platform/screen.h"
 #include "platform/time.h"
 #include "test_windows.h"
@@ -52,8 +54,12 @@ protected:
 
 ClockLayout PlannedLayout(const std::string& drawn) {
     const WorkAreaSize area = DesktopWorkArea();
+    // The height counts pixels at 96 DPI; the screen's may be more.
+    WindowDc screen(nullptr);
+    const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
     return ComputeClockLayout(static_cast<std::int32_t>(drawn.size()),
-                              RunHeight(ProgramSettings().MaxPixelHeight), area.width, area.height);
+                              MulDiv(RunHeight(ProgramSettings().MaxPixelHeight), dpi, 96),
+                              area.width, area.height);
 }
 
 std::string DrawnNow() {
@@ -119,6 +125,34 @@ TEST_F(ClockRun, TheCursorVisitsExactlyThePlannedPoints) {
         return;
     }
     FAIL() << "the time kept changing";
+}
+
+// Before Windows 10 1803 there is no high-resolution timer: each run then
+// holds a 1 ms timer resolution while it runs, two overlapping runs included,
+// and gives it back at its end; with one, nothing is asked. Either way the
+// run's timer is closed.
+TEST_F(ClockRun, OnlyOnOlderSystemsDoesARunRaiseTheTimerResolutionAndOnlyWhileItRuns) {
+    ProgramSettings().SlowdownFactor = 1;
+    for (const bool highResolution : {true, false}) {
+        AllowHighResolutionTimers(highResolution);
+        const TimerResolutionRequests before = CountTimerResolutionRequests();
+        const long kernelHandles = LiveHandles(HandleKind::Kernel);
+        long mostHeld = 0;
+        StartClockRun();
+        StartClockRun();
+        EXPECT_TRUE(WaitUntil([&] {
+            const TimerResolutionRequests now = CountTimerResolutionRequests();
+            mostHeld = std::max(mostHeld, now.raised - now.givenBack);
+            return ActiveClockRuns() == 0;
+        }));
+        AllowHighResolutionTimers(true);
+        const TimerResolutionRequests after = CountTimerResolutionRequests();
+        const long perRun = highResolution ? 0 : 1;
+        EXPECT_EQ(after.raised - before.raised, 2 * perRun) << highResolution;
+        EXPECT_EQ(after.givenBack - before.givenBack, 2 * perRun) << highResolution;
+        EXPECT_GE(mostHeld, perRun) << highResolution;
+        EXPECT_EQ(LiveHandles(HandleKind::Kernel), kernelHandles) << highResolution;
+    }
 }
 
 TEST_F(ClockRun, OutOfRangeSettingsStillMakeAFiniteRun) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/number_text.h"
@@ -13,7 +14,10 @@
 #include "charset/glyph_fields.h"
 #include "charset/recording_rules.h"
 #include "creator_session.h"
+#include "platform/handles.h"
+#include "platform/precise_timer.h"
 #include "test_windows.h"
+#include "ui/display_scale_win32.h"
 #include "ui/drawing_surface.h"
 #include "ui/surface_scale.h"
 
@@ -66,10 +70,10 @@ protected:
     // Whether a colour lies on the pixel where a sample is drawn or next to
     // it: a line between two samples passes within a pixel of a point of the
     // path that fell between them.
-    bool DrawnNear(RecordedPoint sample, COLORREF colour) const {
+    bool DrawnNear(RecordedPoint sample, COLORREF colour, int pixels = 1) const {
         const POINT at = DrawnPixel(sample);
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -pixels; dy <= pixels; ++dy)
+            for (int dx = -pixels; dx <= pixels; ++dx)
                 if (SurfaceBitmapPixel(Area(), at.x + dx, at.y + dy) == colour) return true;
         return false;
     }
@@ -82,12 +86,22 @@ protected:
     }
 
     // Starts recording a slot with its key and waits until the task watches
-    // the cursor (it clears the area to white first).
+    // the cursor (it clears the area to white first, then takes the start
+    // position: the pause leaves a busy machine time for that).
     void StartRecording(WORD key, int slot) {
         creator_.PressKey(key);
         ASSERT_TRUE(WaitUntil([slot] { return ProgramCreatorState().RecordingSlot == slot; }));
         ASSERT_TRUE(WaitUntil([this] { return SurfaceBitmapPixel(Area(), 1, 1) == kWhite; }));
-        Sleep(50);
+        Sleep(200);
+    }
+    // The first movement, held until the recording has stored it: on a busy
+    // machine the recording thread may not look for a while, and a cursor
+    // that moved on by then would start the recording further along.
+    void MoveFirst(RecordedPoint to, int slot) {
+        const std::string before = ProgramCharacterSet().Slot(slot);
+        const POINT at = creator_.AreaToScreen(to);
+        SetCursorPos(at.x, at.y);
+        EXPECT_TRUE(WaitUntil([&] { return ProgramCharacterSet().Slot(slot) != before; }, 2000));
     }
     void StopWithSpace() {
         creator_.PressKey(VK_SPACE);
@@ -122,9 +136,10 @@ TEST_F(CreatorRecording, SamplesTheRealCursorInOrderInsideTheAreaAboutAHundredTi
     for (int i = 0; i < 60; ++i) path.push_back({100 + i, 260 - i / 3});
     PlaceCursor(path[0]);
     StartRecording('7', 7);
+    MoveFirst(path[1], 7);
 
     const double began = Now();
-    MoveCursorAlong(creator_, {path.begin(), path.begin() + 90});
+    MoveCursorAlong(creator_, {path.begin() + 2, path.begin() + 90});
     creator_.PressKey('3');  // during a recording: nothing
     MoveCursorAlong(creator_, {path.begin() + 90, path.end()});
     const double moved = Now() - began;
@@ -140,7 +155,8 @@ TEST_F(CreatorRecording, SamplesTheRealCursorInOrderInsideTheAreaAboutAHundredTi
     for (std::size_t i = 1; i < recorded.size(); ++i) {
         EXPECT_TRUE(InsideArea(recorded[i], size.cx, size.cy)) << i;
         const auto found = std::find(path.begin() + static_cast<long>(at), path.end(), recorded[i]);
-        ASSERT_NE(found, path.end()) << "sample " << i << " out of order or off the path";
+        ASSERT_NE(found, path.end()) << "sample " << i << " (" << recorded[i].x << "," << recorded[i].y
+                                  << ") out of order or off the path";
         at = static_cast<std::size_t>(found - path.begin());
     }
     // About 100 samples a second of motion inside the area (the 20 steps
@@ -172,6 +188,56 @@ TEST_F(CreatorRecording, SamplesTheRealCursorInOrderInsideTheAreaAboutAHundredTi
               ControlFont(creator_.Window()).height);
 }
 
+// scripts/test runs this once more at 150 % (144 DPI).
+TEST_F(CreatorRecording, AtTheDisplayScaleAStrokeAcrossTheAreaIsStoredIn96DpiUnits) {
+    ASSERT_TRUE(creator_.Window());
+    const SIZE size = creator_.AreaSize();
+    // The dialog manager's layout, worked out as the program works out the
+    // area at 96 DPI, matches the window's at this DPI.
+    WindowDc screen(nullptr);
+    const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
+    const SIZE now = DialogSizeAt(155, 200, "MS Sans Serif", 8, dpi);
+    EXPECT_EQ(now.cx, size.cx);
+    EXPECT_EQ(now.cy, size.cy);
+    const SIZE at96 = DialogSizeAt(155, 200, "MS Sans Serif", 8, 96);
+
+    // From corner to corner of the area, one sample a step.
+    std::vector<RecordedPoint> path;
+    const int steps = 60;
+    for (int i = 0; i <= steps; ++i)
+        path.push_back({1 + (size.cx - 2) * i / steps, 1 + (size.cy - 2) * i / steps});
+    PlaceCursor({1, 0});
+    StartRecording('6', 6);
+    MoveFirst(path[0], 6);
+    MoveCursorAlong(creator_, {path.begin() + 1, path.end()}, 15);
+    StopWithSpace();
+
+    const std::vector<RecordedPoint> recorded = Points(ProgramCharacterSet().Slot(6));
+    ASSERT_GE(recorded.size(), 10u);
+    RecordedPoint low{INT32_MAX, INT32_MAX}, high{INT32_MIN, INT32_MIN};
+    for (const RecordedPoint& p : recorded) {
+        EXPECT_TRUE(InsideArea(p, at96.cx, at96.cy)) << p.x << "," << p.y;
+        low = {std::min(low.x, p.x), std::min(low.y, p.y)};
+        high = {std::max(high.x, p.x), std::max(high.y, p.y)};
+    }
+    // As large as the same stroke drawn at 100 %, within 2 %.
+    EXPECT_NEAR(high.x - low.x, at96.cx - 2, 0.02 * at96.cx);
+    EXPECT_NEAR(high.y - low.y, at96.cy - 2, 0.02 * at96.cy);
+    // The live stroke, and then the view, lie under the path the cursor took,
+    // within a dialog unit: stored units map back to a pixel within one of
+    // the sample's, and drawing snaps to dialog units.
+    const int unit = (creator_.Per1024().x + 1023) / 1024;
+    int red = 0;
+    for (int i = 2; i < steps - 1; ++i)
+        red += DrawnNear(path[i], kRed, unit);
+    EXPECT_EQ(red, steps - 3);
+    creator_.Send(1606);
+    int blue = 0;
+    for (int i = 2; i < steps - 1; ++i)
+        blue += DrawnNear(path[i], kBlue, unit);
+    EXPECT_EQ(blue, steps - 3);
+}
+
 TEST_F(CreatorRecording, StoppingBeforeAnyMovementKeepsTheOldTextAndStillCountsAsUnsaved) {
     ASSERT_TRUE(creator_.Window());
     ProgramCharacterSet().SetSlot(4, "10,20, 30,40");
@@ -191,6 +257,28 @@ TEST_F(CreatorRecording, StoppingBeforeAnyMovementKeepsTheOldTextAndStillCountsA
     EXPECT_EQ(ControlFont(creator_.Control(1608)).weight, FW_BOLD);
 }
 
+// Before Windows 10 1803: a recording and an animated view each hold a 1 ms
+// timer resolution from their start to their end, and a still view none.
+TEST_F(CreatorRecording, OnOlderSystemsARecordingOrAnimatedViewHoldsAFineTimerWhileItRuns) {
+    ASSERT_TRUE(creator_.Window());
+    AllowHighResolutionTimers(false);
+    auto held = [start = CountTimerResolutionRequests()] {
+        const TimerResolutionRequests now = CountTimerResolutionRequests();
+        return std::make_pair(now.raised - start.raised, now.givenBack - start.givenBack);
+    };
+    StartRecording('7', 7);
+    EXPECT_EQ(held(), std::make_pair(1L, 0L));
+    PlaceCursor({60, 60});  // not on a schedule: that would hold one more
+    PlaceCursor({62, 64});
+    StopWithSpace();
+    EXPECT_TRUE(WaitUntil([&] { return held() == std::make_pair(1L, 1L); }));
+    creator_.Send(1607);  // still
+    EXPECT_EQ(held(), std::make_pair(1L, 1L));
+    creator_.Send(1607);  // animated
+    EXPECT_EQ(held(), std::make_pair(2L, 2L));
+    AllowHighResolutionTimers(true);
+}
+
 TEST_F(CreatorRecording, AFirstMovementOutsideTheAreaIsStoredAndTheRestOutsideDropped) {
     ASSERT_TRUE(creator_.Window());
     const SIZE size = creator_.AreaSize();
@@ -199,7 +287,8 @@ TEST_F(CreatorRecording, AFirstMovementOutsideTheAreaIsStoredAndTheRestOutsideDr
     PlaceCursor({100, -3});
     StartRecording('A', 11);
     // Moves outside, then along the area's top edge (y 0: outside), then in.
-    MoveCursorAlong(creator_, {{100, -4}, {100, -2}, {100, 0}, {101, 0}, {101, 1}, {102, 1}});
+    MoveFirst({100, -4}, 11);
+    MoveCursorAlong(creator_, {{100, -2}, {100, 0}, {101, 0}, {101, 1}, {102, 1}});
     MoveCursorAlong(creator_, {{size.cx, 120}, {size.cx - 1, 120}});
     StopWithSpace();
     const std::vector<RecordedPoint> recorded = Points(ProgramCharacterSet().Slot(11));

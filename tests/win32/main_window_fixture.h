@@ -59,12 +59,11 @@ class MainWindowTest : public ::testing::Test {
         SetDefaultSettings();
         window_ = BuildMainWindow();
         ASSERT_NE(window_, nullptr);
-        previewFont_ = GivePreviewFont(window_);
+        GivePreviewFont(window_);
     }
     void TearDown() override {
         UnregisterClockHotkey();
         if (IsWindow(window_)) DestroyWindow(window_);
-        previewFont_.Reset();
         DeleteFileA(SettingsFile().c_str());
         ProgramCharacterSet().Clear();
         SetDefaultSettings();
@@ -115,5 +114,4 @@ class MainWindowTest : public ::testing::Test {
     }
 
     HWND window_ = nullptr;
-    OwnedFont previewFont_;
 };

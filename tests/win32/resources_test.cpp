@@ -31,17 +31,35 @@ TEST(ProgramResources, TheIconIsNamed0LAndComesInThreeSizes) {
     }
 }
 
-TEST(ProgramResources, TheManifestAsksForCommonControlsSixAndUtf8) {
+// The program's manifest (resource 1 of type 24), or "" when it has none.
+std::string ProgramManifest() {
     const HMODULE module = GetModuleHandleA(nullptr);
     const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
-    ASSERT_NE(found, nullptr);
+    if (!found) return {};
     const auto* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
-    const std::string manifest(bytes, SizeofResource(module, found));
+    return std::string(bytes, SizeofResource(module, found));
+}
+
+TEST(ProgramResources, TheManifestAsksForCommonControlsSix) {
+    const std::string manifest = ProgramManifest();
     EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
     EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
     EXPECT_NE(manifest.find("supportedOS"), std::string::npos);
+}
+
+TEST(ProgramResources, TheManifestDeclaresPerMonitorDpiAwareness) {
+    const std::string manifest = ProgramManifest();
+    // Per-monitor v2, falling back to v1 (and to system awareness where only
+    // dpiAware is read), in the asm.v3 windowsSettings of the application.
+    EXPECT_NE(manifest.find("<application xmlns=\"urn:schemas-microsoft-com:asm.v3\">"),
+              std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
+}
+
+TEST(ProgramResources, TheManifestAsksForUtf8) {
     // ANSI calls in UTF-8: every folder and file name can be named.
-    EXPECT_NE(manifest.find(">UTF-8</activeCodePage>"), std::string::npos);
+    EXPECT_NE(ProgramManifest().find(">UTF-8</activeCodePage>"), std::string::npos);
     EXPECT_EQ(GetACP(), static_cast<UINT>(CP_UTF8));
 }
 

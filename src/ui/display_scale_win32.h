@@ -1,0 +1,22 @@
+#pragma once
+// The display's scale as the system reports it. The program is per-monitor
+// DPI aware: its windows and the screen are measured in physical pixels, and
+// it scales what it draws itself.
+
+#include <windows.h>
+
+// The DPI a window is laid out for: its monitor's, for a window that the
+// system scales per monitor (Windows 10 1703 and later), else the screen's,
+// which is then the system DPI. Never less than 1.
+int WindowDpi(HWND window);
+
+// The system DPI: the primary monitor's scale, which the desktop's work area
+// and the cursor are measured in.
+int SystemDpi();
+
+// The pixels that the dialog manager gives a width and height in dialog units
+// in a dialog whose font is `face` at `points`, on a display of `dpi`: the
+// font made as the dialog manager makes it, its base units measured, the
+// units converted as MapDialogRect converts them. (0, 0) when the font
+// cannot be measured.
+SIZE DialogSizeAt(int widthUnits, int heightUnits, const char* face, int points, int dpi);
