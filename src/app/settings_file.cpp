@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "app/settings_file_text.h"
 #include "base/line_reader.h"
 #include "base/number_text.h"
 #include "base/text.h"
@@ -67,7 +68,8 @@ std::string FormatSettingsFile(const SettingsValues& values) {
     return JoinPieces(SettingsFilePieces(values, numbers));
 }
 
-void ApplySettingsFile(std::string_view bytes, SettingsValues& values) {
+void ApplySettingsFile(std::string_view bytes, SettingsValues& values,
+                       const TextCodePages* pages) {
     // Only the last line of each key counts, so the values are found first and
     // each is copied out once at the end.
     std::optional<std::string_view> found[kLineCount];
@@ -86,6 +88,7 @@ void ApplySettingsFile(std::string_view bytes, SettingsValues& values) {
         if (kLines[i].number)
             values.*kLines[i].number = ParseWholeNumber(*found[i]);
         else
-            values.*kLines[i].text = std::string(*found[i]);
+            values.*kLines[i].text =
+                pages ? DecodeSettingsText(*found[i], *pages) : std::string(*found[i]);
     }
 }

@@ -8,6 +8,8 @@
 
 #include "app/settings.h"
 
+struct TextCodePages;
+
 inline constexpr const char* kSettingsFileName = "spindrift-clock.ini";
 
 // The digits of the five numeric values, which the file's pieces point into.
@@ -30,4 +32,6 @@ std::string FormatSettingsFile(const SettingsValues& values);
 // wins over an earlier one. Numbers are read with ParseWholeNumber and are
 // not range-checked. Each value taken is copied once, however large, and
 // nothing else of the file is copied.
-void ApplySettingsFile(std::string_view bytes, SettingsValues& values);
+// With the code pages given, each text is read through DecodeSettingsText.
+void ApplySettingsFile(std::string_view bytes, SettingsValues& values,
+                       const TextCodePages* pages = nullptr);

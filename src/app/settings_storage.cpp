@@ -3,7 +3,18 @@
 #include <new>
 
 #include "app/settings_file.h"
+#include "app/settings_file_text.h"
+#include "platform/code_pages.h"
 #include "platform/files.h"
+
+namespace {
+
+// The file's texts are UTF-8, the record's in the program's code page.
+TextCodePages SystemCodePages() {
+    return {ProgramCodePage(), LegacyCodePage(), ConvertCodePage};
+}
+
+} // namespace
 
 std::string SettingsFilePath() { return ProgramFolder() + kSettingsFileName; }
 
@@ -15,7 +26,8 @@ void ReadSettingsFileAt(const std::string& path, Settings& settings) {
         const auto bytes = ReadWholeFile(path);
         if (!bytes) return;
         SettingsValues values = settings.Snapshot();
-        ApplySettingsFile(*bytes, values);
+        const TextCodePages pages = SystemCodePages();
+        ApplySettingsFile(*bytes, values, &pages);
         settings.Assign(values);
     } catch (const std::bad_alloc&) {
         // Values too large to hold: the record keeps what it had, all of it.
@@ -28,7 +40,10 @@ bool WriteSettingsFileAt(const std::string& path, const Settings& settings) {
     try {
         const SettingsValues values = settings.Snapshot();
         SettingsNumberTexts numbers;
-        return ReplaceFileContents(path, SettingsFilePieces(values, numbers));
+        std::vector<std::string_view> pieces = SettingsFilePieces(values, numbers);
+        std::deque<std::string> converted;
+        EncodeSettingsPieces(pieces, converted, SystemCodePages());
+        return ReplaceFileContents(path, pieces);
     } catch (const std::bad_alloc&) {
         return false;
     }

@@ -3,6 +3,8 @@
 
 #include "platform/files.h"
 
+#include <cstdio>
+
 #include "platform/file_access_win32.h"
 
 namespace {
@@ -82,7 +84,30 @@ bool PutInPlace(const std::string& temporary, const std::string& path, bool targ
 
 std::string FolderOf(const std::string& path) {
     const auto slash = path.rfind('\\');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+    return slash == std::string::npos ? std::string(".\\") : path.substr(0, slash + 1);
+}
+
+// A new, empty file in the folder, named as GetTempFileNameA would name it.
+// That call cannot be used: it cuts its answer at MAX_PATH bytes, which a
+// UTF-8 path passes long before it reaches MAX_PATH characters.
+KernelHandle CreateTemporaryFile(const std::string& folder, std::string& name) {
+    DWORD unique = GetTickCount() ^ (GetCurrentProcessId() << 16);
+    for (int attempt = 0; attempt < 64; ++attempt, ++unique) {
+        char leaf[16];
+        std::snprintf(leaf, sizeof leaf, "spd%08lX.tmp", static_cast<unsigned long>(unique));
+        name = folder + leaf;
+        KernelHandle file(CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file) return file;
+        // Taken, or still being deleted: try the next name. Anything else (a
+        // folder that is missing or not writable) will not change.
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS &&
+            error != ERROR_ACCESS_DENIED)
+            break;
+    }
+    name.clear();
+    return KernelHandle();
 }
 
 } // namespace
@@ -95,37 +120,29 @@ bool ReplaceFileContents(const std::string& path, std::span<const std::string_vi
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) return false;
 
-    // Some systems (Wine) name a temporary file they could not create, so it
-    // counts as made only once it opens.
-    char temporary[MAX_PATH + 16] = {};
-    KernelHandle file;
-    if (GetTempFileNameA(FolderOf(path).c_str(), "spd", 0, temporary) != 0)
-        file.Reset(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        if (temporary[0]) DeleteFileA(temporary);
-        return exists && OverwriteInPlace(path, pieces, deadline);
-    }
+    std::string temporary;
+    KernelHandle file = CreateTemporaryFile(FolderOf(path), temporary);
+    if (!file) return exists && OverwriteInPlace(path, pieces, deadline);
     const bool written = WriteAll(file.Get(), pieces) && FlushFileBuffers(file.Get());
     file.Reset();
     if (!written) {
-        DeleteFileA(temporary);
+        DeleteFileA(temporary.c_str());
         return false;
     }
     if (exists) {
         // ReplaceFileA carries the attributes over on Windows, but not
         // everywhere (Wine): the new file is given them first.
         const DWORD keep = attributes & kSettableAttributes;
-        SetFileAttributesA(temporary, keep ? keep : FILE_ATTRIBUTE_NORMAL);
+        SetFileAttributesA(temporary.c_str(), keep ? keep : FILE_ATTRIBUTE_NORMAL);
     }
     if (PutInPlace(temporary, path, exists, deadline)) return true;
     const DWORD error = GetLastError();
     if (exists && GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
         // A failed replace took the old file away: the new one is all there
         // is, so it stays rather than leave nothing.
-        return MoveFileExA(temporary, path.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
+        return MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
     }
-    DeleteFileA(temporary);
+    DeleteFileA(temporary.c_str());
     // Another program still has the file open: writing into it now could
     // hand that program a mix of two versions.
     if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return false;

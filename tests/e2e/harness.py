@@ -50,7 +50,7 @@ DEFAULTS = {
 def settings_bytes(**changes):
     """The settings file's exact bytes: the defaults with some values changed."""
     values = dict(DEFAULTS, **{k: str(v) for k, v in changes.items()})
-    return "".join(f"{key}: {value}\r\n" for key, value in values.items()).encode("ascii")
+    return "".join(f"{key}: {value}\r\n" for key, value in values.items()).encode("utf-8")
 
 
 def poll(condition, timeout, interval=0.05):
@@ -89,6 +89,9 @@ class _Environment:
         os.environ.setdefault("WINEARCH", "win32")
         os.environ.setdefault("WINEDEBUG", "-all")
         os.environ.setdefault("WINEDLLOVERRIDES", "mscoree=d;mshtml=d")
+        # Wine stores file names in the Unix locale's encoding and takes its
+        # legacy code page from the locale too: UTF-8 names, code page 1252.
+        os.environ["LC_ALL"] = "C.UTF-8"
 
     def _start_xvfb(self):
         read_end, write_end = os.pipe()
@@ -123,7 +126,7 @@ class Probe:
     def __init__(self):
         self.process = subprocess.Popen(
             ["wine", PROBE], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-            stderr=subprocess.DEVNULL, text=True, encoding="latin-1", bufsize=1)
+            stderr=subprocess.DEVNULL, text=True, encoding="utf-8", bufsize=1)
 
     def ask(self, command):
         self.process.stdin.write(command + "\n")
@@ -186,9 +189,11 @@ class Probe:
 class ProgramTest(unittest.TestCase):
     """A test with a fresh folder for the program and a probe to look at it."""
 
+    folder_suffix = ""  # the end of the folder's name
+
     def setUp(self):
         ENVIRONMENT.ensure()
-        self.folder = tempfile.mkdtemp(prefix="spindrift-e2e-")
+        self.folder = tempfile.mkdtemp(prefix="spindrift-e2e-", suffix=self.folder_suffix)
         shutil.copy(PROGRAM, self.folder)
         self.programs = []
         self.probe = Probe()

@@ -15,10 +15,19 @@ ALLOWED_GROWTH_KIB = 3 * 1024
 
 
 def private_kib(pid):
-    """The process's private memory: pages no other process shares."""
-    with open(f"/proc/{pid}/smaps_rollup") as f:
-        return sum(int(line.split()[1]) for line in f
-                   if line.startswith(("Private_Clean:", "Private_Dirty:")))
+    """The process's own memory: the private pages of its mappings that no file backs
+    (heaps, stacks). A file's pages count as private only while no other process on
+    the machine maps them, so other programs starting and ending would move the sum
+    by megabytes."""
+    total, own = 0, False
+    with open(f"/proc/{pid}/smaps") as f:
+        for line in f:
+            fields = line.split()
+            if "-" in fields[0] and not fields[0].endswith(":"):  # a mapping's header
+                own = len(fields) < 6 or fields[5].startswith("[")
+            elif own and fields[0] in ("Private_Clean:", "Private_Dirty:"):
+                total += int(fields[1])
+    return total
 
 
 class LongSession(ProgramTest):

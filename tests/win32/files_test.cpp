@@ -125,6 +125,29 @@ TEST(Files, AFileThatCannotBeReplacedStaysAsItWas) {
     if (search != INVALID_HANDLE_VALUE) FindClose(search);
 }
 
+TEST(Files, APathLongerThanMaxPathInUtf8IsNeverCut) {
+    // 2 x 45 letters: well inside MAX_PATH characters, well past it in bytes.
+    TempFolder dir;
+    std::string deep = dir.Path();
+    for (int level = 0; level < 2; ++level) {
+        for (int letter = 0; letter < 45; ++letter)
+            deep += "\xE6\x97\xA5";
+        deep += "\\";
+        ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr));
+    }
+    ASSERT_GT(deep.size(), std::size_t{MAX_PATH});
+    const std::string path = deep + "spindrift-clock.ini";
+    EXPECT_TRUE(ReplaceFileContents(path, "first"));
+    EXPECT_TRUE(ReplaceFileContents(path, "second"));
+    EXPECT_TRUE(IsPlainFile(path));
+    EXPECT_EQ(ReadWholeFile(path), "second");
+
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((deep + "*.tmp").c_str(), &found);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "a temporary file was left behind";
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+}
+
 TEST(Files, WritesInPlaceWithoutShortening) {
     TempFolder dir;
     EXPECT_TRUE(WriteFileInPlace(dir / "d.set", "abcdef"));

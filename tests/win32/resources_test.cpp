@@ -57,4 +57,10 @@ TEST(ProgramResources, TheManifestDeclaresPerMonitorDpiAwareness) {
     EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
 }
 
+TEST(ProgramResources, TheManifestAsksForUtf8) {
+    // ANSI calls in UTF-8: every folder and file name can be named.
+    EXPECT_NE(ProgramManifest().find(">UTF-8</activeCodePage>"), std::string::npos);
+    EXPECT_EQ(GetACP(), static_cast<UINT>(CP_UTF8));
+}
+
 } // namespace
