@@ -99,8 +99,9 @@ KernelHandle CreateTemporaryFile(const std::string& folder, std::string& name) {
         KernelHandle file(CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file) return file;
-        // Taken, or still being deleted: try the next name. Anything else (a
-        // folder that is missing or not writable) will not change.
+        // Taken, or still being deleted (which says access denied, as a folder
+        // that refuses new files does too): try the next name, 64 at most.
+        // Anything else (a missing folder) will not change.
         const DWORD error = GetLastError();
         if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS &&
             error != ERROR_ACCESS_DENIED)
