@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "app/settings_file.h"
-#include "app/settings_file_text.h"
 #include "base/text.h"
 #include "base/utf8.h"
+#include "state/settings_file.h"
+#include "state/settings_file_text.h"
 
 namespace {
 

@@ -14,7 +14,6 @@
 #include <string>
 
 #include "bench_clock.h"
-#include "app/settings.h"
 #include "charset/character_set.h"
 #include "charset/set_file.h"
 #include "clock/clock_plan.h"
@@ -23,6 +22,7 @@
 #include "platform/files.h"
 #include "platform/screen.h"
 #include "platform/time.h"
+#include "state/settings.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include "app/main_window.h"
 #include "app/main_window_commands.h"
 #include "app/main_window_ids.h"
-#include "app/program_state.h"
-#include "app/settings.h"
-#include "app/settings_storage.h"
+#include "state/program_state.h"
+#include "state/settings.h"
+#include "state/settings_storage.h"
 #include "ui/common_dialogs_win32.h"
 #include "ui/drawing_surface.h"
 

@@ -6,12 +6,12 @@
 #include <commctrl.h>
 
 #include "app/main_window.h"
-#include "app/settings.h"
-#include "app/settings_storage.h"
 #include "charset/character_set.h"
 #include "charset/creator_state.h"
 #include "clock/hotkey.h"
 #include "platform/system_library.h"
+#include "state/settings.h"
+#include "state/settings_storage.h"
 
 namespace {
 

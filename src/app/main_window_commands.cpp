@@ -11,8 +11,6 @@
 #include "app/main_window.h"
 #include "app/main_window_ids.h"
 #include "app/number_box.h"
-#include "app/settings.h"
-#include "app/settings_storage.h"
 #include "base/number_text.h"
 #include "base/text.h"
 #include "charset/creator_window.h"
@@ -20,6 +18,8 @@
 #include "clock/clock_run.h"
 #include "clock/hotkey.h"
 #include "platform/files.h"
+#include "state/settings.h"
+#include "state/settings_storage.h"
 #include "ui/file_dialog_win32.h"
 
 namespace {

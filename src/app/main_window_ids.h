@@ -2,6 +2,8 @@
 // The main window's control identifiers. The Character Creator writes into
 // the character set box by this id, so the numbers are fixed.
 
+#include "state/program_state.h"
+
 enum MainWindowControl : int {
     kClockStyleLabel = 2001,
     kClockStyleBox = 2002,
@@ -9,7 +11,7 @@ enum MainWindowControl : int {
     kShortcutLabel = 2004,
     kKeyBox = 2005,
     kCharacterSetLabel = 2008,
-    kCharacterSetBox = 2010,
+    kCharacterSetBox = kMainCharacterSetBox,
     kBrowseButton = 2011,
     kEditButton = 2013,
     kHeightBox = 2015,

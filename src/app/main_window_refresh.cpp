@@ -6,11 +6,11 @@
 #include "app/main_window.h"
 #include "app/main_window_commands.h"
 #include "app/main_window_ids.h"
-#include "app/program_state.h"
-#include "app/settings.h"
 #include "base/number_text.h"
 #include "charset/set_file_io.h"
 #include "platform/files.h"
+#include "state/program_state.h"
+#include "state/settings.h"
 
 std::optional<std::string> ListEntry(HWND list, LRESULT index) {
     const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, index, 0);

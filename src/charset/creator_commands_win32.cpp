@@ -1,24 +1,24 @@
 // The Creator's set commands: "New Set", "Load Set" and "Save Set".
 
+#include "charset/creator_commands_win32.h"
+
 #include <windows.h>
 
 #include <commdlg.h>
 
 #include <string>
 
-#include "app/main_window_ids.h"
-#include "app/program_state.h"
-#include "app/settings.h"
-#include "app/settings_storage.h"
 #include "base/number_text.h"
 #include "base/text.h"
 #include "charset/character_set.h"
+#include "charset/creator_fonts_win32.h"
 #include "charset/creator_layout.h"
 #include "charset/creator_state.h"
-#include "charset/creator_window.h"
-#include "charset/creator_window_win32.h"
 #include "charset/set_file_io.h"
 #include "platform/files.h"
+#include "state/program_state.h"
+#include "state/settings.h"
+#include "state/settings_storage.h"
 #include "ui/file_dialog_win32.h"
 
 namespace {
@@ -46,7 +46,7 @@ void ShowError(const std::string& text) {
 }
 
 void ShowInMainWindow(const std::string& name) {
-    if (const HWND main = MainWindowHandle()) SetDlgItemTextA(main, kCharacterSetBox, name.c_str());
+    if (const HWND main = MainWindowHandle()) SetDlgItemTextA(main, kMainCharacterSetBox, name.c_str());
 }
 
 // The unsaved-work question; true when the command may go on. The window may

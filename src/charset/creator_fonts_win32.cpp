@@ -3,13 +3,14 @@
 // load hands the same two to its buttons, so no font is made per recording.
 // When the window moves to a display of another scale both are made again.
 
+#include "charset/creator_fonts_win32.h"
+
 #include <utility>
 
 #include "base/text.h"
 #include "charset/character_set.h"
 #include "charset/creator_layout.h"
-#include "charset/creator_window.h"
-#include "charset/creator_window_win32.h"
+#include "charset/creator_open_win32.h"
 #include "ui/display_scale_win32.h"
 #include "ui/fonts_win32.h"
 

@@ -2,8 +2,10 @@
 // in pixels, how large it would be at 96 DPI (the size recordings are stored
 // in), and what is made again when the window moves to another scale.
 
+#include "charset/creator_scale_win32.h"
+
+#include "charset/creator_fonts_win32.h"
 #include "charset/creator_layout.h"
-#include "charset/creator_window_win32.h"
 #include "ui/display_scale.h"
 #include "ui/display_scale_win32.h"
 #include "ui/drawing_surface.h"

@@ -5,21 +5,21 @@
 
 #include "charset/creator_window.h"
 
-#include <atomic>
 #include <vector>
 
 #include "charset/character_set.h"
+#include "charset/creator_commands_win32.h"
+#include "charset/creator_fonts_win32.h"
 #include "charset/creator_layout.h"
+#include "charset/creator_open_win32.h"
+#include "charset/creator_scale_win32.h"
 #include "charset/creator_state.h"
 #include "charset/creator_window_win32.h"
+#include "charset/recording_win32.h"
 #include "ui/dialog_template_win32.h"
 #include "ui/drawing_surface.h"
 
 namespace {
-
-std::atomic<CreatorWindow*> g_open{nullptr};
-// The open window once it is built, for other threads to ask about.
-std::atomic<HWND> g_openWindow{nullptr};
 
 // The window's template: no controls (they are added once the window's
 // dialog-unit metrics are known), the caption, and the dialog font.
@@ -74,7 +74,7 @@ void BuildCreator(CreatorWindow& creator, HWND window) {
     RefreshViewButtonFonts();
     if (HICON icon = LoadIconA(GetModuleHandleA(nullptr), "0L"))
         SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    g_openWindow = window;
+    PublishOpenCreatorWindow(window);
 }
 
 // Focus memory: the control that had the focus when the window was left gets
@@ -87,6 +87,18 @@ void OnActivate(CreatorWindow& creator, WPARAM wParam) {
         if (IsWindow(creator.rememberedFocus)) SetFocus(creator.rememberedFocus);
         creator.rememberedFocus = nullptr;
     }
+}
+
+// Ends the window at once: a running recording is stopped and waited for, the
+// owner is enabled again, and the window is destroyed.
+void EndCreator(CreatorWindow& creator) {
+    if (creator.closing.exchange(true)) return;
+    StopRecording(ProgramCreatorState());
+    WaitForRecordingTask(creator);
+    // The owner first, so that it is the window activated when this one goes.
+    if (creator.ownerDisabled) EnableWindow(creator.owner, TRUE);
+    creator.ownerDisabled = false;
+    DestroyWindow(creator.window);
 }
 
 void OnCommand(CreatorWindow& creator, int id) {
@@ -108,7 +120,7 @@ void OnCommand(CreatorWindow& creator, int id) {
 }
 
 INT_PTR CALLBACK CreatorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    CreatorWindow* creator = g_open.load();
+    CreatorWindow* creator = OpenCreator();
     if (!creator) return FALSE;
     try {
         switch (message) {
@@ -143,7 +155,7 @@ INT_PTR CALLBACK CreatorProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             WaitForRecordingTask(*creator);
             return FALSE;
         case WM_NCDESTROY:
-            g_openWindow = nullptr;
+            PublishOpenCreatorWindow(nullptr);
             creator->destroyed = true;
             return FALSE;
         }
@@ -153,18 +165,10 @@ INT_PTR CALLBACK CreatorProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return FALSE;
 }
 
-bool MeantForCreator(const CreatorWindow& creator, HWND target) {
-    return target == creator.window || IsChild(creator.window, target);
-}
-
 }  // namespace
 
-CreatorWindow* OpenCreator() {
-    return g_open.load();
-}
-
 HWND CreatorWindowHandle() {
-    return g_openWindow.load();
+    return OpenCreatorWindow();
 }
 
 HACCEL CreatorAccelerators() {
@@ -174,31 +178,9 @@ HACCEL CreatorAccelerators() {
     return CreateAcceleratorTableA(table.data(), static_cast<int>(table.size()));
 }
 
-void DispatchCreatorMessage(CreatorWindow& creator, MSG& message) {
-    if (!creator.destroyed && message.hwnd && MeantForCreator(creator, message.hwnd)) {
-        if (creator.accelerators &&
-            TranslateAcceleratorA(creator.window, creator.accelerators.Get(), &message))
-            return;
-        if (IsDialogMessageA(creator.window, &message)) return;
-    }
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-}
-
-void EndCreator(CreatorWindow& creator) {
-    if (creator.closing.exchange(true)) return;
-    StopRecording(ProgramCreatorState());
-    WaitForRecordingTask(creator);
-    // The owner first, so that it is the window activated when this one goes.
-    if (creator.ownerDisabled) EnableWindow(creator.owner, TRUE);
-    creator.ownerDisabled = false;
-    DestroyWindow(creator.window);
-}
-
 void RunCreatorDialog(HWND owner) {
     CreatorWindow creator;
-    CreatorWindow* none = nullptr;
-    if (!g_open.compare_exchange_strong(none, &creator)) return;
+    if (!ClaimOpenCreator(creator)) return;
     creator.owner = owner;
     // EnableWindow tells whether the window was disabled before.
     creator.ownerDisabled = owner && !EnableWindow(owner, FALSE);
@@ -221,5 +203,5 @@ void RunCreatorDialog(HWND owner) {
         if (!creator.destroyed) EndCreator(creator);
     }
     if (creator.ownerDisabled) EnableWindow(owner, TRUE);
-    g_open = nullptr;
+    ReleaseOpenCreator();
 }

@@ -1,10 +1,9 @@
 #pragma once
 // The Character Creator window: recording, showing, saving and loading the
-// program's character set.
+// program's character set. Its set commands are in creator_commands_win32.h,
+// its button fonts in creator_fonts_win32.h.
 
 #include <windows.h>
-
-#include <string>
 
 // Builds the Creator, runs it modally over `owner` (disabled meanwhile; its
 // timers and hot key go on, since their messages are dispatched here too) and
@@ -16,14 +15,3 @@ HWND CreatorWindowHandle();
 
 // The keyboard table of the Creator, built from kCreatorKeys.
 HACCEL CreatorAccelerators();
-
-// Gives each view button the highlight font if its slot holds a recording and
-// the plain font otherwise. Does nothing when the Creator is not open.
-void RefreshViewButtonFonts();
-
-// What "Load Set" and "Save Set" do with the name the file dialog gave, with
-// the blanks around it removed: load the set and report it, or save it and
-// make it the CharacterSet setting. A file that cannot be read or written
-// gets an "Error" box and changes nothing.
-void LoadSetNamed(const std::string& name);
-void SaveSetNamed(const std::string& name);

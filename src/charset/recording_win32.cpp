@@ -1,12 +1,16 @@
 // Recording a glyph from live mouse motion, and showing a recorded one.
 
+#include "charset/recording_win32.h"
+
 #include <optional>
 
 #include "base/number_text.h"
 #include "charset/character_set.h"
+#include "charset/creator_fonts_win32.h"
 #include "charset/creator_layout.h"
+#include "charset/creator_open_win32.h"
+#include "charset/creator_scale_win32.h"
 #include "charset/creator_state.h"
-#include "charset/creator_window_win32.h"
 #include "charset/glyph_fields.h"
 #include "platform/threads.h"
 #include "platform/time.h"

@@ -4,10 +4,10 @@
 #include <new>
 #include <optional>
 
-#include "app/settings.h"
 #include "base/number_text.h"
 #include "charset/set_file.h"
 #include "platform/files.h"
+#include "state/settings.h"
 
 namespace {
 

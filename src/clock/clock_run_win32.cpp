@@ -5,7 +5,6 @@
 
 #include <atomic>
 
-#include "app/settings.h"
 #include "charset/character_set.h"
 #include "clock/clock_plan.h"
 #include "clock/time_text.h"
@@ -13,6 +12,7 @@
 #include "platform/screen.h"
 #include "platform/threads.h"
 #include "platform/time.h"
+#include "state/settings.h"
 #include "ui/display_scale.h"
 #include "ui/display_scale_win32.h"
 

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/program_state.h"
-#include "app/settings.h"
 #include "clock/hotkey_names.h"
+#include "state/program_state.h"
+#include "state/settings.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "app/settings.h"
 #include "clock/time_text.h"
 #include "platform/time.h"
+#include "state/settings.h"
 
 std::string ClockTimeText() {
     const TimeOfDay now = LocalTimeOfDay();

@@ -10,6 +10,11 @@
 
 #include "platform/handles.h"
 
+// How long an open or a replace waits for another program to let go of a file:
+// long enough for another copy to finish writing the settings, well under
+// what a user would notice.
+inline constexpr unsigned kInUseWaitMilliseconds = 200;
+
 // Another program has the file open, or is in the middle of replacing it.
 bool InUseByAnother(DWORD error);
 

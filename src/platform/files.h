@@ -42,11 +42,6 @@ inline bool ReplaceFileContents(const std::string& path, std::string_view bytes)
     return ReplaceFileContents(path, std::span(&bytes, 1));
 }
 
-// How long an open or a replace waits for another program to let go of a file:
-// long enough for another copy to finish writing the settings, well under
-// what a user would notice.
-inline constexpr unsigned kInUseWaitMilliseconds = 200;
-
 // Writes the bytes from the start of the file, creating it if needed and not
 // shortening an existing one. False when the file cannot be opened or written.
 bool WriteFileInPlace(const std::string& path, std::string_view bytes);

@@ -1,10 +1,10 @@
-#include "app/settings_file_text.h"
+#include "state/settings_file_text.h"
 
 #include <gtest/gtest.h>
 
-#include "app/settings_file.h"
 #include "base/text.h"
 #include "base/utf8.h"
+#include "state/settings_file.h"
 
 namespace {
 

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
 #include "charset/character_set.h"
 #include "clock/clock_plan.h"
 #include "clock/time_text.h"
@@ -15,6 +14,7 @@
 #include "platform/precise_timer.h"
 #include "platform/screen.h"
 #include "platform/time.h"
+#include "state/settings.h"
 #include "test_windows.h"
 #include "ui/drawing_surface.h"
 

@@ -6,15 +6,17 @@
 
 #include <string>
 
-#include "app/settings.h"
-#include "app/settings_storage.h"
 #include "charset/character_set.h"
+#include "charset/creator_commands_win32.h"
+#include "charset/creator_fonts_win32.h"
 #include "charset/creator_layout.h"
 #include "charset/creator_state.h"
 #include "charset/creator_window.h"
 #include "charset/set_file.h"
 #include "charset/set_file_io.h"
 #include "creator_session.h"
+#include "state/settings.h"
+#include "state/settings_storage.h"
 #include "temp_folder.h"
 #include "test_windows.h"
 

@@ -3,14 +3,14 @@
 #include <commdlg.h>
 #include <dlgs.h>
 
-#include "app/program_state.h"
-#include "app/settings.h"
-#include "app/settings_storage.h"
 #include "charset/character_set.h"
 #include "charset/creator_state.h"
 #include "charset/creator_window.h"
 #include "platform/handles.h"
 #include "platform/time.h"
+#include "state/program_state.h"
+#include "state/settings.h"
+#include "state/settings_storage.h"
 #include "temp_folder.h"
 #include "test_windows.h"
 #include "ui/drawing_surface.h"

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "charset/creator_fonts_win32.h"
 #include "charset/creator_layout.h"
 #include "charset/creator_window.h"
 #include "creator_session.h"

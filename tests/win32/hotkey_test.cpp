@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/program_state.h"
-#include "app/settings.h"
 #include "platform/handles.h"
+#include "state/program_state.h"
+#include "state/settings.h"
 #include "test_windows.h"
 
 namespace {

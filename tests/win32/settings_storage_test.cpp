@@ -1,9 +1,9 @@
-#include "app/settings_storage.h"
+#include "state/settings_storage.h"
 
 #include <gtest/gtest.h>
 
-#include "app/settings_file.h"
 #include "platform/files.h"
+#include "state/settings_file.h"
 #include "temp_folder.h"
 
 namespace {

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
 #include "charset/character_set.h"
 #include "clock/clock_run.h"
 #include "platform/files.h"
 #include "platform/handles.h"
+#include "state/settings.h"
 #include "temp_folder.h"
 #include "test_windows.h"
 

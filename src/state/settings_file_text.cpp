@@ -1,4 +1,4 @@
-#include "app/settings_file_text.h"
+#include "state/settings_file_text.h"
 
 #include "base/utf8.h"
 

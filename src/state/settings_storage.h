@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/settings.h"
+#include "state/settings.h"
 
 // ProgramFolder + "spindrift-clock.ini".
 std::string SettingsFilePath();

@@ -1,11 +1,11 @@
-#include "app/settings_storage.h"
+#include "state/settings_storage.h"
 
 #include <new>
 
-#include "app/settings_file.h"
-#include "app/settings_file_text.h"
 #include "platform/code_pages.h"
 #include "platform/files.h"
+#include "state/settings_file.h"
+#include "state/settings_file_text.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "app/settings_file.h"
+#include "state/settings_file.h"
 
 #include <cstdint>
 #include <optional>
 
-#include "app/settings_file_text.h"
 #include "base/line_reader.h"
 #include "base/number_text.h"
 #include "base/text.h"
+#include "state/settings_file_text.h"
 
 namespace {
 

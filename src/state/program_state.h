@@ -7,3 +7,7 @@
 // whose character set box the Character Creator fills. Null until it is built.
 HWND MainWindowHandle();
 void SetMainWindowHandle(HWND window);
+
+// The main window's character set box, which the Character Creator fills after
+// loading or saving a set. The number is fixed: it is the box's control id.
+inline constexpr int kMainCharacterSetBox = 2010;
