@@ -3,7 +3,8 @@
 // Sleep(1) and Sleep(5) really last here.
 //
 //   clock_run_bench.exe [path of default.set, "" for the repository's] [pairs of runs]
-//                       [AccelerationFactor, default 2]
+//                       [AccelerationFactor, default 2] [SlowdownFactor, default 5]
+//                       [MaxPixelHeight, default 323] [ClockStyle, default "HH:MM (12hr)"]
 //
 // Run it under Wine on an X display; it moves the real cursor.
 
@@ -20,7 +21,6 @@
 #include "clock/clock_run.h"
 #include "clock/time_text.h"
 #include "platform/files.h"
-#include "platform/screen.h"
 #include "platform/time.h"
 #include "state/settings.h"
 
@@ -44,14 +44,10 @@ Plan PlanNow() {
     Plan plan;
     plan.drawn =
         DrawnText(FormatClockTime(ProgramSettings().ClockStyle.Get(), now.hour, now.minute));
-    const WorkAreaSize area = DesktopWorkArea();
-    const ClockLayout layout =
-        ComputeClockLayout(static_cast<std::int32_t>(plan.drawn.size()),
-                           RunHeight(ProgramSettings().MaxPixelHeight), area.width, area.height);
-    for (std::size_t i = 0; i < plan.drawn.size(); ++i)
-        VisitGlyphPoints(ProgramCharacterSet().Slot(SlotForCharacter(plan.drawn[i])),
-                         CellOrigin(layout, static_cast<std::int32_t>(i)), layout.Scale,
-                         RunAcceleration(ProgramSettings().AccelerationFactor),
+    // Where the cells lie does not change how many points are visited.
+    for (const char character : plan.drawn)
+        VisitGlyphPoints(ProgramCharacterSet().Slot(SlotForCharacter(character)), ScreenPoint{},
+                         1.0, RunAcceleration(ProgramSettings().AccelerationFactor),
                          [&](ScreenPoint) { ++plan.visitedPoints; });
     return plan;
 }
@@ -84,6 +80,9 @@ int main(int argc, char** argv) {
     const int runs = argc > 2 ? std::atoi(argv[2]) : 3;
     SetDefaultSettings();
     if (argc > 3) ProgramSettings().AccelerationFactor = std::atoi(argv[3]);
+    if (argc > 4) ProgramSettings().SlowdownFactor = std::atoi(argv[4]);
+    if (argc > 5) ProgramSettings().MaxPixelHeight = std::atoi(argv[5]);
+    if (argc > 6) ProgramSettings().ClockStyle.Set(argv[6]);
     if (!LoadSetFile(setPath)) {
         std::fprintf(stderr, "cannot read %s\n", setPath.c_str());
         return 1;

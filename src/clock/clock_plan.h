@@ -36,10 +36,10 @@ struct ClockLayout {
 };
 
 // Lays n cells of maxPixelHeight out as a row centred on a work area of the
-// given size, taken from the screen origin. Nothing is clamped: a row wider
-// than the work area starts left of the screen. All in the screen's pixels: a
-// run turns the MaxPixelHeight setting, which counts pixels at 96 DPI, into
-// the screen's first (PixelsAtDpi).
+// given size, measured from the work area's top-left corner (LayoutOnMonitor
+// adds where that lies). Nothing is clamped: a row wider than the work area
+// starts left of it. All in the screen's pixels: a run turns the
+// MaxPixelHeight setting, which counts pixels at 96 DPI, into its monitor's.
 ClockLayout ComputeClockLayout(std::int32_t n, std::int32_t maxPixelHeight,
                                std::int32_t workAreaWidth, std::int32_t workAreaHeight);
 

@@ -7,13 +7,13 @@
 
 #include "charset/character_set.h"
 #include "clock/clock_plan.h"
+#include "clock/run_placement.h"
 #include "clock/time_text.h"
 #include "clock/trail_overlay_win32.h"
 #include "platform/screen.h"
 #include "platform/threads.h"
 #include "platform/time.h"
 #include "state/settings.h"
-#include "ui/display_scale.h"
 #include "ui/display_scale_win32.h"
 
 namespace {
@@ -48,12 +48,13 @@ void RunClock() {
     Settings& settings = ProgramSettings();
     const std::string drawn = DrawnText(ClockTimeText());
     const bool trails = settings.LeaveMouseTrails.load() != 0;
-    // The height counts pixels at 96 DPI; the work area, the cursor and the
-    // overlay are physical pixels of the primary monitor.
-    const WorkAreaSize area = DesktopWorkArea();
-    const std::int32_t height = PixelsAtDpi(RunHeight(settings.MaxPixelHeight.load()), SystemDpi());
-    const ClockLayout layout = ComputeClockLayout(static_cast<std::int32_t>(drawn.size()), height,
-                                                  area.width, area.height);
+    // The time is written where the user is looking: on the monitor holding
+    // the cursor now, at that monitor's scale (the height counts pixels at 96
+    // DPI). The work area, the cursor and the overlay are physical pixels.
+    const MonitorInUse monitor = MonitorAtCursor();
+    const ClockLayout layout =
+        LayoutOnMonitor(static_cast<std::int32_t>(drawn.size()),
+                        RunHeight(settings.MaxPixelHeight.load()), monitor.workArea, monitor.dpi);
 
     // Every wait of the run is on this schedule's precise timer.
     StepSchedule schedule = StartSchedule();
@@ -62,7 +63,7 @@ void RunClock() {
         // Half a second before the photograph, as runs have always paused; it
         // also lets the window that started the run finish repainting first.
         WaitNextStep(schedule, kScreenImageWaitMilliseconds);
-        overlay = TrailOverlay::Open(layout, CaptureScreenImage());
+        overlay = TrailOverlay::Open(layout, monitor.dpi);
     }
 
     ShowArrowCursor();

@@ -1,8 +1,9 @@
 #include "clock/trail_overlay_win32.h"
 
+#include "clock/run_placement.h"
+#include "platform/screen.h"
 #include "platform/time.h"
 #include "ui/display_scale.h"
-#include "ui/display_scale_win32.h"
 #include "ui/drawing_surface.h"
 
 namespace {
@@ -10,7 +11,6 @@ namespace {
 constexpr char kOverlayClass[] = "SpindriftTrailOverlay";
 constexpr int kSurfaceId = 1;
 constexpr BYTE kOpacity = 128;
-constexpr int kImageShift = 3;  // the picture is taken from 3 pixels right of the row
 constexpr int kInkWidth = 5;
 constexpr int kFadeStep = 8;
 constexpr int kFadeWaitMilliseconds = 50;
@@ -53,27 +53,24 @@ void AnswerMessages() {
         if (message.message != WM_QUIT) DispatchMessageA(&message);
 }
 
-}  // namespace
-
-OwnedBitmap CaptureScreenImage() {
-    // The virtual screen measured from the origin, so that pixel (0, 0) is the
-    // screen origin and every monitor right of or below it is included.
-    const int width = GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN);
-    const int height = GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    if (width <= 0 || height <= 0) return {};
+// Fills the overlay's picture (the thread's surface) from the screen while
+// the overlay is still hidden: only the block it shows, never the whole
+// desktop, which on a few 4K monitors would be a hundred megabytes. Virtual-
+// screen coordinates are the screen DC's own, negative ones included.
+bool CopyScreenBlock(const ClockLayout& layout) {
+    const OverlayImageCopy copy = OverlayImageSource(layout, VirtualScreen());
+    if (copy.source.Empty()) return true;  // all off the screen: the blank fill stays
     WindowDc screen(nullptr);
-    if (!screen) return {};
-    OwnedBitmap image(CreateCompatibleBitmap(screen.Get(), width, height));
-    MemoryDc copy(CreateCompatibleDC(screen.Get()));
-    if (!image || !copy) return {};
-    SelectedObject target(copy.Get(), image.Get());
-    if (!BitBlt(copy.Get(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY)) return {};
-    return image;
+    const RECT source{copy.source.left, copy.source.top, copy.source.right, copy.source.bottom};
+    return screen &&
+           SurfaceCopy(screen.Get(), source, POINT{copy.destination.x, copy.destination.y});
 }
 
-TrailOverlay TrailOverlay::Open(const ClockLayout& layout, OwnedBitmap screenImage) {
+}  // namespace
+
+TrailOverlay TrailOverlay::Open(const ClockLayout& layout, int dpi) {
     TrailOverlay overlay;
-    if (!screenImage || !RegisterOverlayClass()) return overlay;
+    if (!RegisterOverlayClass()) return overlay;
     const int width = layout.TotalWidth;
     const int height = layout.TotalHeight;
     // A borderless popup: its client area is the whole window.
@@ -92,13 +89,12 @@ TrailOverlay TrailOverlay::Open(const ClockLayout& layout, OwnedBitmap screenIma
     }
 
     SurfaceAttach(window, kSurfaceId, false);
-    SurfaceCopy(screenImage.Get(),
-                RECT{layout.Left + kImageShift, layout.Top, layout.Left + kImageShift + width,
-                     layout.Top + height},
-                POINT{0, 0});
-    screenImage.Reset();
+    if (!CopyScreenBlock(layout)) {
+        overlay.Close();
+        return overlay;
+    }
     // The ink keeps its width beside the writing: 5 pixels at 96 DPI.
-    SurfacePenWidth(PixelsAtDpi(kInkWidth, SystemDpi()));
+    SurfacePenWidth(PixelsAtDpi(kInkWidth, dpi));
     // Shown without activation: the user's window keeps the keyboard focus,
     // and the overlay never becomes the active window that the system would
     // have to hand the focus back from when it goes.

@@ -11,10 +11,6 @@
 #include "platform/handles.h"
 #include "platform/time.h"
 
-// A picture of the whole screen whose pixel (0, 0) is the screen origin, copied
-// from the screen's device context. Empty when the screen cannot be read.
-OwnedBitmap CaptureScreenImage();
-
 class TrailOverlay {
 public:
     TrailOverlay() = default;
@@ -23,10 +19,12 @@ public:
     TrailOverlay& operator=(TrailOverlay&&) noexcept = default;
 
     // Builds the overlay over the layout's row (caption "1", alpha 128), fills
-    // it with the block of the screen image that starts 3 pixels right of the
-    // row's left edge, and shows it without taking the focus. Empty (no ink)
-    // when there is no image or no window can be made.
-    static TrailOverlay Open(const ClockLayout& layout, OwnedBitmap screenImage);
+    // it with the block of the screen that starts 3 pixels right of the row's
+    // left edge, copied from the screen straight into its picture, and shows
+    // it without taking the focus; the ink is 5 pixels wide at 96 DPI, drawn
+    // at `dpi`. Empty (no ink) when the screen cannot be read or no window
+    // can be made.
+    static TrailOverlay Open(const ClockLayout& layout, int dpi);
 
     explicit operator bool() const { return static_cast<bool>(window_); }
 

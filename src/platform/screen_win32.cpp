@@ -2,10 +2,11 @@
 
 #include <windows.h>
 
-WorkAreaSize DesktopWorkArea() {
-    RECT area{};
-    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) return {};
-    return {area.right - area.left, area.bottom - area.top};
+ScreenRect VirtualScreen() {
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+            top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
 void MoveCursorTo(int x, int y) {

@@ -31,6 +31,20 @@ bool ScaledPerMonitor(HWND window) {
     return getContext && equal && window && equal(getContext(window), perMonitorV2);
 }
 
+// A monitor's own DPI, from shcore (Windows 8.1 and later), which pulls in
+// other DLLs: loaded from the system folder at the first run that asks, and
+// kept. Zero where it cannot tell.
+int OwnMonitorDpi(HMONITOR monitor) {
+    using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI: the scale the user chose
+    static const auto getDpiForMonitor =
+        LibraryEntry<GetDpiForMonitorFunction>(LoadSystemLibrary("shcore.dll"), "GetDpiForMonitor");
+    UINT x = 0;
+    UINT y = 0;
+    if (!getDpiForMonitor || FAILED(getDpiForMonitor(monitor, kEffectiveDpi, &x, &y))) return 0;
+    return static_cast<int>(y);
+}
+
 }  // namespace
 
 int WindowDpi(HWND window) {
@@ -65,4 +79,19 @@ SIZE DialogSizeAt(int widthUnits, int heightUnits, const char* face, int points,
     const int baseX = DialogBaseUnitX(alphabet.cx);
     return {DialogUnitsToPixelsX(widthUnits, baseX),
             DialogUnitsToPixelsY(heightUnits, metrics.tmHeight)};
+}
+
+MonitorInUse MonitorAtCursor() {
+    POINT cursor{};
+    GetCursorPos(&cursor);  // on failure (0, 0): the primary monitor's corner
+    const HMONITOR monitor = MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    RECT area{};
+    if (GetMonitorInfoA(monitor, &info))
+        area = info.rcWork;
+    else
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);  // the primary monitor's
+    const int dpi = OwnMonitorDpi(monitor);
+    return {ScreenRect{area.left, area.top, area.right, area.bottom}, dpi > 0 ? dpi : SystemDpi()};
 }

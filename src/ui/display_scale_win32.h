@@ -5,14 +5,27 @@
 
 #include <windows.h>
 
+#include "base/screen_rect.h"
+
 // The DPI a window is laid out for: its monitor's, for a window that the
 // system scales per monitor (Windows 10 1703 and later), else the screen's,
 // which is then the system DPI. Never less than 1.
 int WindowDpi(HWND window);
 
-// The system DPI: the primary monitor's scale, which the desktop's work area
-// and the cursor are measured in.
+// The system DPI: the scale Windows fixed at sign-in, the primary monitor's
+// then. What a monitor's own scale falls back to.
 int SystemDpi();
+
+// The monitor that holds the cursor (the nearest one when none does), as the
+// system picks it: its work area, the monitor less the taskbar and docked
+// bars, in virtual-screen coordinates, and its DPI at this moment, so that a
+// scale the user has just changed counts. Where the system cannot tell a
+// monitor's own DPI (before Windows 8.1), the system DPI.
+struct MonitorInUse {
+    ScreenRect workArea;
+    int dpi = 96;
+};
+MonitorInUse MonitorAtCursor();
 
 // The pixels that the dialog manager gives a width and height in dialog units
 // in a dialog whose font is `face` at `points`, on a display of `dpi`: the

@@ -70,8 +70,9 @@ void SurfaceBackground(int colour);
 // Draws text at the current position in the selected font, foreground and
 // background mode; then moves to the start of the next text line.
 void SurfacePrint(std::string_view text);
-// Copies a block of another bitmap into this one (SRCCOPY).
-void SurfaceCopy(HBITMAP source, const RECT& sourceRect, POINT destination);
+// Copies a block of another device context (a bitmap's, or the screen's) into
+// this one (SRCCOPY). False when there is no target or the copy failed.
+bool SurfaceCopy(HDC source, const RECT& sourceRect, POINT destination);
 // Shows the whole bitmap on the screen before it returns.
 void SurfaceRefresh();
 

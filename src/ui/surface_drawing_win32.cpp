@@ -44,8 +44,7 @@ RECT WholeArea(const SurfaceState& surface) {
 // Runs one operation on the target under its lock. `draw` returns the part
 // of the bitmap it changed; unbuffered, that part is then shown, outside the
 // lock, before the operation returns.
-template <typename Draw>
-void OnTarget(Draw&& draw) {
+template <typename Draw> void OnTarget(Draw&& draw) {
     try {
         const auto surface = FindSurface(t_target);
         if (!surface) return;
@@ -164,17 +163,18 @@ void SurfacePrint(std::string_view text) {
     });
 }
 
-void SurfaceCopy(HBITMAP source, const RECT& sourceRect, POINT destination) {
+bool SurfaceCopy(HDC source, const RECT& sourceRect, POINT destination) {
+    bool copied = false;
     OnTarget([&](SurfaceState& surface, HDC dc) {
-        MemoryDc from(CreateCompatibleDC(dc));
-        if (!from) return RECT{};
-        SelectedObject picture(from.Get(), source);
         const POINT to = ToPixels(surface, destination.x, destination.y);
         const int width = sourceRect.right - sourceRect.left;
         const int height = sourceRect.bottom - sourceRect.top;
-        BitBlt(dc, to.x, to.y, width, height, from.Get(), sourceRect.left, sourceRect.top, SRCCOPY);
-        return ChangedArea(surface, to, POINT{to.x + width - 1, to.y + height - 1}, 0);
+        copied = source && BitBlt(dc, to.x, to.y, width, height, source, sourceRect.left,
+                                  sourceRect.top, SRCCOPY);
+        return copied ? ChangedArea(surface, to, POINT{to.x + width - 1, to.y + height - 1}, 0)
+                      : RECT{};
     });
+    return copied;
 }
 
 void SurfaceRefresh() {

@@ -9,10 +9,10 @@
 
 #include "charset/character_set.h"
 #include "clock/clock_plan.h"
+#include "clock/run_placement.h"
 #include "clock/time_text.h"
 #include "platform/handles.h"
 #include "platform/precise_timer.h"
-#include "platform/screen.h"
 #include "platform/time.h"
 #include "state/settings.h"
 #include "test_windows.h"
@@ -52,14 +52,16 @@ protected:
     }
 };
 
+// Wine shows one monitor: the run writes in its work area, at the screen's DPI.
 ClockLayout PlannedLayout(const std::string& drawn) {
-    const WorkAreaSize area = DesktopWorkArea();
+    RECT area{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
     // The height counts pixels at 96 DPI; the screen's may be more.
     WindowDc screen(nullptr);
     const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
-    return ComputeClockLayout(static_cast<std::int32_t>(drawn.size()),
-                              MulDiv(RunHeight(ProgramSettings().MaxPixelHeight), dpi, 96),
-                              area.width, area.height);
+    return LayoutOnMonitor(static_cast<std::int32_t>(drawn.size()),
+                           RunHeight(ProgramSettings().MaxPixelHeight),
+                           ScreenRect{area.left, area.top, area.right, area.bottom}, dpi);
 }
 
 std::string DrawnNow() {
@@ -250,7 +252,6 @@ private:
     OwnedWindow window_;
 };
 
-
 TEST_F(ClockRun, TrailsInkAHalfTransparentPictureOfTheScreenAndLeaveTheClipboardAlone) {
     Settings& s = ProgramSettings();
     s.LeaveMouseTrails = 1;
@@ -318,6 +319,29 @@ TEST_F(ClockRun, TrailsInkAHalfTransparentPictureOfTheScreenAndLeaveTheClipboard
     EXPECT_FALSE(IsWindow(overlay));
     EXPECT_EQ(ClipboardText(), "kept across the run");
     EXPECT_EQ(LiveHandleCounts(), handlesBefore);
+}
+
+// The screen is read in its own coordinates and only where it is: the part of
+// the picture beyond the screen's left edge keeps the surface's blank fill.
+TEST_F(ClockRun, TrailsOverARowWiderThanTheScreenShowTheScreenWhereItLies) {
+    Settings& s = ProgramSettings();
+    s.LeaveMouseTrails = 1;
+    s.SlowdownFactor = 1;
+    s.MaxPixelHeight = 800;  // four cells or more of 570 pixels: wider than the screen
+    const ClockLayout layout = PlannedLayout(DrawnNow());
+    ASSERT_LT(layout.Left + 3, 0);
+    Backdrop backdrop(0, 0, 100, GetSystemMetrics(SM_CYSCREEN));
+    StartClockRun();
+    const HWND overlay = AwaitTrailOverlay();
+    ASSERT_TRUE(overlay);
+    const HWND picture = GetWindow(overlay, GW_CHILD);
+    const int screenLeft = -(layout.Left + 3);  // the picture's column of screen x 0
+    const int y = 400;  // below every stroke of the test's recordings
+    EXPECT_EQ(SurfaceBitmapPixel(picture, screenLeft, y), kBackdrop);
+    EXPECT_EQ(SurfaceBitmapPixel(picture, screenLeft + 99, y), kBackdrop);
+    EXPECT_EQ(SurfaceBitmapPixel(picture, screenLeft - 1, y), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(SurfaceBitmapPixel(picture, 0, y), GetSysColor(COLOR_BTNFACE));
+    EXPECT_TRUE(WaitUntil([] { return ActiveClockRuns() == 0; }, 30000));
 }
 
 TEST_F(ClockRun, AnEmptyTimeTextMovesNothingButStillFadesItsOverlay) {
