@@ -16,13 +16,14 @@ wait_for() {
     done
 }
 
-# Starts a private Xvfb (1920x1080x24) on a free display number, which the
-# server picks itself (-displayfd), and exports DISPLAY. Stop it with stop_xvfb.
+# Starts a private Xvfb (1920x1080x24 unless $1 gives another WxHxD) on a free
+# display number, which the server picks itself (-displayfd), and exports
+# DISPLAY. Stop it with stop_xvfb.
 start_xvfb() {
-    local fifo
+    local fifo screen=${1:-1920x1080x24}
     fifo=$(mktemp -u /tmp/spindrift-xvfb.XXXXXX)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
     SPINDRIFT_XVFB_PID=$!
     local n=""
     read -r -t 20 n <"$fifo" || true
