@@ -1,12 +1,9 @@
 """Saves cut off at any moment: the program changes settings as fast as it
-answers (the style list and the trails check box, through its window), and
-its Wine process is killed (SIGKILL) at a random moment, again and again.
-After each kill the settings file is one whole version the program could have
-written, and the next start clears the temporary file a cut-off save left.
-
-The counts go to standard error: kills, kills that landed in the middle of a
-save (the temporary file was there after the kill), and files lost (missing
-or not whole). SPINDRIFT_KILL_SEED repeats a run's moments."""
+answers, through its window, and its Wine process is killed (SIGKILL) at a
+random moment, again and again. Each time the settings file is one whole
+version it could have written, and the next start clears what the cut-off
+save left. Counts go to standard error (a kill "mid-write" left a temporary
+file); SPINDRIFT_KILL_SEED repeats a run's moments."""
 
 import glob
 import os
@@ -15,7 +12,7 @@ import sys
 import threading
 import unittest
 
-from harness import CLOCK_STYLE, SETTINGS_FILE, TRAILS, ProgramTest, poll, settings_bytes
+from harness import CLOCK_STYLE, TRAILS, ProgramTest, poll, settings_bytes
 
 KILLS = 24
 STYLES = ["HH:MM AM (12hr)", "HH:MM (12hr)", "HHMM AM (12hr)", "HHMM (12hr)", "HH:MM (24hr)",
