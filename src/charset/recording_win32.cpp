@@ -156,9 +156,15 @@ bool AnswerMessagesUntilNextSegment(CreatorWindow& creator, StepSchedule& schedu
 
 void MoveCursorToDrawn(const CreatorWindow& creator, RecordedPoint at) {
     // The area lies 5 units into the window, so the cursor stands at the end of
-    // the line just drawn.
+    // the line just drawn; moved along with the area where the dialog manager
+    // placed it away from those 5 units.
+    const POINT unitsOrigin =
+        DialogUnitsToPixels(creator.window, kDrawingAreaRect.x, kDrawingAreaRect.y);
+    const POINT origin = AreaNow(creator).origin;
     POINT cursor = DialogUnitsToPixels(creator.window, kDrawingAreaRect.x + at.x,
                                        kDrawingAreaRect.y + at.y);
+    cursor.x += origin.x - unitsOrigin.x;
+    cursor.y += origin.y - unitsOrigin.y;
     ClientToScreen(creator.window, &cursor);
     SetCursorPos(cursor.x, cursor.y);
 }
