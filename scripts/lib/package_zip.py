@@ -43,9 +43,11 @@ def project_version(root):
 
 def check_one_version(root, version, exe_bytes):
     """Every place that states the version states the project's."""
-    newest = re.search(r"^## (\S+)", (root / "CHANGELOG.md").read_text(), re.M)
+    # Changes not yet released gather under "## Unreleased" above the newest
+    # release, which is the one the version must name.
+    newest = re.search(r"^## (?!Unreleased\s*$)(\S+)", (root / "CHANGELOG.md").read_text(), re.M)
     if not newest or newest.group(1) != version:
-        fail(f"CHANGELOG.md's newest entry is {newest and newest.group(1)}, the project is {version}")
+        fail(f"CHANGELOG.md's newest release is {newest and newest.group(1)}, the project is {version}")
     if f"spindrift-clock-{version}-win32.zip" not in (root / "README.md").read_text():
         fail(f"README.md does not name spindrift-clock-{version}-win32.zip")
     manifest = (root / "resources" / "spindrift-clock.manifest").read_text()
