@@ -36,7 +36,8 @@ enum class SurfaceLayout { Pixels, DialogUnits };
 inline constexpr int kCurrentColour = -1;
 
 // Creates the control as child `id` of `parent` at the given rectangle, in the
-// parent's units for `layout` (dialog units are converted with MapDialogRect).
+// parent's units for `layout` (dialog units are converted with MapDialogRect,
+// the corner and the size each, as the dialog manager places a control).
 // Its style is WS_CHILD | WS_VISIBLE | SS_OWNERDRAW plus `style`: the overlay
 // passes WS_TABSTOP, the colour field and the drawing area WS_BORDER | SS_NOTIFY
 // (a click then reaches the parent as WM_COMMAND with STN_CLICKED, a double

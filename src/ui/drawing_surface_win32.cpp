@@ -219,7 +219,14 @@ void ShowOnScreen(SurfaceState& surface, RECT changed) {
 HWND CreateDrawingSurface(HWND parent, int id, int x, int y, int width, int height, DWORD style,
                           SurfaceLayout layout) {
     RECT area{x, y, x + width, y + height};
-    if (layout == SurfaceLayout::DialogUnits) MapDialogRect(parent, &area);
+    if (layout == SurfaceLayout::DialogUnits) {
+        // As the dialog manager places a control of a template: its corner and
+        // its size each converted (its far corner converted can lie a pixel
+        // off), so that the control is exactly its size in dialog units.
+        RECT units{x, y, width, height};
+        MapDialogRect(parent, &units);
+        area = {units.left, units.top, units.left + units.right, units.top + units.bottom};
+    }
     const HWND control = CreateWindowExA(
         0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_OWNERDRAW | style, area.left, area.top,
         area.right - area.left, area.bottom - area.top, parent,

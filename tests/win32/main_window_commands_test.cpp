@@ -282,28 +282,30 @@ TEST_F(BrowseCommand, AReadableSetIsLoadedShownAndCounted) {
     EXPECT_EQ(SettingsFileBytes(), ExpectedSettingsFile{}.Bytes());
 }
 
-TEST_F(BrowseCommand, ASetHeldOpenElsewhereIsReportedAndChangesNothing) {
-    TempFolder dir;
-    WriteBytes(dir / "busy.set", "10,20\r\n");
-    ExclusiveHold hold(dir / "busy.set");
-    ASSERT_TRUE(hold.Held());
-    ProgramCharacterSet().Load(SetInUse());
-    MessageBoxWatcher loaded("Loaded Successfully");
-    MessageBoxWatcher errors("Error");
-    Browse(dir / "busy.set");
+TEST_F(BrowseCommand, ASetThatCannotBeReadIsReportedAndChangesNothing) {
+    for (const Unreadable why : {Unreadable::HeldOpen, Unreadable::TooLarge}) {
+        SCOPED_TRACE(Describe(why));
+        TempFolder dir;
+        UnreadableFile unreadable(dir / "busy.set", why);
+        ASSERT_TRUE(unreadable.Ready());
+        ProgramCharacterSet().Load(SetInUse());
+        MessageBoxWatcher loaded("Loaded Successfully");
+        MessageBoxWatcher errors("Error");
+        Browse(dir / "busy.set");
 
-    EXPECT_TRUE(loaded.Boxes().empty());
-    const auto boxes = errors.Boxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_NE(boxes[0].texts.find("Error: I could not read the file " + (dir / "busy.set") +
-                                  " -- it may be in use by another program."),
-              std::string::npos)
-        << boxes[0].texts;
-    EXPECT_EQ(boxes[0].owner, nullptr);
-    EXPECT_TRUE(boxes[0].exStyle & WS_EX_TOPMOST); // system modal
-    EXPECT_EQ(Text(kCharacterSetBox), "Default.set");
-    EXPECT_EQ(ProgramCharacterSet().All(), SetInUse());
-    EXPECT_FALSE(SettingsFileExists());
+        EXPECT_TRUE(loaded.Boxes().empty());
+        const auto boxes = errors.Boxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_NE(boxes[0].texts.find("Error: I could not read the file " + (dir / "busy.set") +
+                                      " -- it may be in use by another program."),
+                  std::string::npos)
+            << boxes[0].texts;
+        EXPECT_EQ(boxes[0].owner, nullptr);
+        EXPECT_TRUE(boxes[0].exStyle & WS_EX_TOPMOST); // system modal
+        EXPECT_EQ(Text(kCharacterSetBox), "Default.set");
+        EXPECT_EQ(ProgramCharacterSet().All(), SetInUse());
+        EXPECT_FALSE(SettingsFileExists());
+    }
 }
 
 TEST_F(BrowseCommand, CancellingDoesNothing) {
