@@ -16,6 +16,28 @@ wait_for() {
     done
 }
 
+# Which Windows build the tests run: "win32", the program as released, under
+# 32-bit Wine; or "win64", the same sources built for 64-bit Windows, under
+# 64-bit Wine, on a machine whose kernel does not run 32-bit Linux programs
+# (its IA-32 emulation switched off), where 32-bit Wine cannot start at all.
+# Exports SPINDRIFT_WINDOWS_ARCH, and for win64 puts 64-bit Wine first in PATH
+# under the usual names. The release is always the 32-bit program.
+choose_windows_arch() {
+    if [ -z "${SPINDRIFT_WINDOWS_ARCH:-}" ]; then
+        SPINDRIFT_WINDOWS_ARCH=win32
+        if ! /usr/lib/wine/wine --version >/dev/null 2>&1 && [ -x /usr/lib/wine/wine64 ]; then
+            SPINDRIFT_WINDOWS_ARCH=win64
+        fi
+        export SPINDRIFT_WINDOWS_ARCH
+    fi
+    if [ "$SPINDRIFT_WINDOWS_ARCH" = win64 ]; then
+        case ":$PATH:" in
+        *":$SPINDRIFT_ROOT/scripts/lib/wine64:"*) ;;
+        *) export PATH="$SPINDRIFT_ROOT/scripts/lib/wine64:$PATH" ;;
+        esac
+    fi
+}
+
 # Starts a private Xvfb (1920x1080x24) on a free display number, which the
 # server picks itself (-displayfd), and exports DISPLAY. Stop it with stop_xvfb.
 start_xvfb() {
@@ -40,10 +62,12 @@ stop_xvfb() {
     fi
 }
 
-# Creates a fresh 32-bit Wine prefix in $1 and exports it. No crash dialogs
+# Creates a fresh Wine prefix in $1 for the chosen Windows build and exports it. No crash dialogs
 # (a crashing test must end, not wait for a click), no Mono or Gecko prompts.
 make_wine_prefix() {
-    export WINEPREFIX=$1 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=d;mshtml=d"
+    choose_windows_arch
+    export WINEPREFIX=$1 WINEARCH=$SPINDRIFT_WINDOWS_ARCH WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree=d;mshtml=d"
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
     wineboot --init >/dev/null 2>&1 || die "wineboot failed"

@@ -19,8 +19,32 @@ import time
 import unittest
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-PROGRAM = os.path.join(ROOT, "build", "win32", "spindrift-clock.exe")
-PROBE = os.path.join(ROOT, "build", "win32", "spindrift-probe.exe")
+
+
+def _windows_arch():
+    """The Windows build the tests run, as scripts/lib/common.sh chooses it:
+    the released 32-bit one, or the 64-bit build of the same sources where
+    the kernel cannot run 32-bit programs and so 32-bit Wine cannot start.
+    For the latter, 64-bit Wine goes first in PATH under the usual names."""
+    arch = os.environ.get("SPINDRIFT_WINDOWS_ARCH")
+    if not arch:
+        try:
+            subprocess.run(["/usr/lib/wine/wine", "--version"], check=True,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            arch = "win32"
+        except (OSError, subprocess.CalledProcessError):
+            arch = "win64" if os.access("/usr/lib/wine/wine64", os.X_OK) else "win32"
+        os.environ["SPINDRIFT_WINDOWS_ARCH"] = arch
+    shims = os.path.join(ROOT, "scripts", "lib", "wine64")
+    if arch == "win64" and shims not in os.environ["PATH"].split(os.pathsep):
+        os.environ["PATH"] = shims + os.pathsep + os.environ["PATH"]
+    return arch
+
+
+WINDOWS_ARCH = _windows_arch()
+BUILD = os.path.join(ROOT, "build", WINDOWS_ARCH)
+PROGRAM = os.path.join(BUILD, "spindrift-clock.exe")
+PROBE = os.path.join(BUILD, "spindrift-probe.exe")
 PLAN_TOOL = os.path.join(ROOT, "build", "host", "tools", "clock-plan-points")
 DEFAULT_SET = os.path.join(ROOT, "resources", "default.set")
 ARTIFACTS = os.path.join(ROOT, "artifacts")
@@ -86,7 +110,7 @@ class _Environment:
 
     @staticmethod
     def _wine_defaults():
-        os.environ.setdefault("WINEARCH", "win32")
+        os.environ.setdefault("WINEARCH", WINDOWS_ARCH)
         os.environ.setdefault("WINEDEBUG", "-all")
         os.environ.setdefault("WINEDLLOVERRIDES", "mscoree=d;mshtml=d")
         # Wine stores file names in the Unix locale's encoding and takes its

@@ -20,10 +20,10 @@ import tempfile
 import time
 import unittest
 
-from harness import (CAPTION, DEFAULTS, ENVIRONMENT, PROGRAM, ROOT, SLOWDOWN, Probe,
+from harness import (BUILD, CAPTION, DEFAULTS, ENVIRONMENT, PROGRAM, SLOWDOWN, Probe,
                      SETTINGS_FILE as SETTINGS)
 
-HOLD_FILE = os.path.join(ROOT, "build", "win32", "hold-file.exe")
+HOLD_FILE = os.path.join(BUILD, "hold-file.exe")
 HELD = "held by another program"
 
 

@@ -7,10 +7,10 @@ import subprocess
 import time
 import unittest
 
-from harness import (BROWSE, CLOCK_STYLE, DEFAULT_SET, KILL, PREVIEW, ROOT, SET_BOX, ProgramTest,
-                     poll, settings_bytes)
+from harness import (BROWSE, BUILD, CLOCK_STYLE, DEFAULT_SET, KILL, PREVIEW, SET_BOX,
+                     ProgramTest, poll, settings_bytes)
 
-HOLD_FILE = os.path.join(ROOT, "build", "win32", "hold-file.exe")
+HOLD_FILE = os.path.join(BUILD, "hold-file.exe")
 CREATOR = "Mouse Motion Capture Character Creator"
 EDIT, SAVE_SET, QUIT_EDITOR = 2013, 1032, 1033
 LOAD_TITLE = "Please select a file to load from"

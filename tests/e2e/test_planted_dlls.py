@@ -15,9 +15,9 @@ import shutil
 import subprocess
 import unittest
 
-from harness import BROWSE, KILL, ROOT, SHOW_NOW, ProgramTest, poll, settings_bytes
+from harness import BROWSE, BUILD, KILL, SHOW_NOW, ProgramTest, poll, settings_bytes
 
-PLANTED_DLL = os.path.join(ROOT, "build", "win32", "planted-dll.dll")
+PLANTED_DLL = os.path.join(BUILD, "planted-dll.dll")
 CREATOR = "Mouse Motion Capture Character Creator"
 EDIT, COLOUR_FIELD = 2013, 2031
 SAVE_SET, QUIT_EDITOR = 1032, 1033
