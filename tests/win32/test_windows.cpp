@@ -45,7 +45,7 @@ BOOL CALLBACK CollectText(HWND child, LPARAM collected) {
     all += text;
     return TRUE;
 }
-} // namespace
+}  // namespace
 
 std::string ChildTexts(HWND window) {
     std::string texts;
