@@ -38,10 +38,10 @@ RECT ToPixels(HWND window, DialogRect rect) {
 void AddControl(HWND window, const char* className, const char* text, DWORD style,
                 DialogRect rect, int id) {
     const RECT at = ToPixels(window, rect);
-    const HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, at.left,
-                                         at.top, at.right - at.left, at.bottom - at.top, window,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                         GetModuleHandleA(nullptr), nullptr);
+    const HWND control = CreateWindowExA(
+        0, className, text, WS_CHILD | WS_VISIBLE | style, at.left, at.top, at.right - at.left,
+        at.bottom - at.top, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        GetModuleHandleA(nullptr), nullptr);
     if (control) SendMessageA(control, WM_SETFONT, SendMessageA(window, WM_GETFONT, 0, 0), FALSE);
 }
 
