@@ -10,22 +10,23 @@ ScreenPoint ClampedToScreen(ScreenPoint point, const ScreenBounds& screen) {
     return {clamp(point.x, screen.left, screen.right), clamp(point.y, screen.top, screen.bottom)};
 }
 
-void OwnCursorMoves::Placed(ScreenPoint expected, ScreenPoint reported) {
-    for (const ScreenPoint& place : {expected, reported}) {
-        places_[next_] = place;
+void OwnCursorMoves::Placed(ScreenPoint expected, ScreenPoint reported, std::int64_t now) {
+    for (const ScreenPoint& point : {expected, reported}) {
+        places_[next_] = {point, now};
         next_ = (next_ + 1) % places_.size();
         count_ = std::min(count_ + 1, places_.size());
     }
 }
 
-bool OwnCursorMoves::MovedByHand(ScreenPoint seen) const {
+bool OwnCursorMoves::MovedByHand(ScreenPoint seen, std::int64_t now) const {
     if (count_ == 0) return false;
-    const auto near = [&](const ScreenPoint& place) {
-        return std::abs(static_cast<std::int64_t>(seen.x) - place.x) <= kTolerance &&
-               std::abs(static_cast<std::int64_t>(seen.y) - place.y) <= kTolerance;
+    const auto own = [&](const Place& place) {
+        return now - place.at <= kRememberedFor &&
+               std::abs(static_cast<std::int64_t>(seen.x) - place.point.x) <= kTolerance &&
+               std::abs(static_cast<std::int64_t>(seen.y) - place.point.y) <= kTolerance;
     };
     return std::none_of(places_.begin(), places_.begin() + static_cast<std::ptrdiff_t>(count_),
-                        near);
+                        own);
 }
 
 void OwnCursorMoves::Forget() {

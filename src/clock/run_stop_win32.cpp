@@ -19,6 +19,12 @@ constexpr UINT kMatchRunsMessage = WM_APP + 1;
 // How often a long wait (the pause after a character, a slow point) looks
 // at the mouse.
 constexpr std::int64_t kLookMicroseconds = 20000;
+// How long a cursor found away from the runs' places is left alone before it
+// is looked at again. Wine can report a place the cursor left a while ago
+// (one that a window of any program learnt late from the display) until,
+// 100 ms without a move, it asks the display afresh; a hand's move is still
+// there then. No run moves the cursor meanwhile.
+constexpr DWORD kConfirmMilliseconds = 120;
 
 // The stop signal of every run in progress.
 std::mutex g_runsLock;
@@ -85,15 +91,20 @@ ScreenBounds VirtualScreen() {
             top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
-// Called under g_cursorLock.
-bool HandMovedCursor() {
+bool AwayFromRuns() {
     const auto seen = CursorPosition();
-    return seen && g_ownMoves.MovedByHand(*seen);
+    return seen && g_ownMoves.MovedByHand(*seen, MonotonicMicroseconds());
 }
 
-bool HandTookMouse() {
+// Called under g_cursorLock. Returns early, false, when `stopped` comes.
+bool HandMovedCursor(HANDLE stopped) {
+    return AwayFromRuns() && WaitForSingleObject(stopped, kConfirmMilliseconds) == WAIT_TIMEOUT &&
+           AwayFromRuns();
+}
+
+bool HandTookMouse(HANDLE stopped) {
     std::lock_guard guard(g_cursorLock);
-    return HandMovedCursor();
+    return HandMovedCursor(stopped);
 }
 
 } // namespace
@@ -137,7 +148,7 @@ bool RunStop::Wait(StepSchedule& schedule, int milliseconds) {
     for (;;) {
         const std::int64_t look = std::min(due, MonotonicMicroseconds() + kLookMicroseconds);
         if (!schedule.timer.WaitUntilOrSignal(look, stopped_.Get())) return false;
-        if (HandTookMouse()) {
+        if (HandTookMouse(stopped_.Get())) {
             StopClockRuns();
             return false;
         }
@@ -150,7 +161,7 @@ bool RunStop::Wait(StepSchedule& schedule, int milliseconds) {
 bool RunStop::MoveCursor(ScreenPoint point) {
     std::lock_guard guard(g_cursorLock);
     if (Stopped()) return false;
-    if (HandMovedCursor()) {
+    if (HandMovedCursor(stopped_.Get())) {
         StopClockRuns();
         return false;
     }
@@ -158,6 +169,6 @@ bool RunStop::MoveCursor(ScreenPoint point) {
     // The system holds the cursor inside the screen, and may report it there
     // a moment late: both places are the run's own.
     const ScreenPoint expected = ClampedToScreen(point, VirtualScreen());
-    g_ownMoves.Placed(expected, CursorPosition().value_or(expected));
+    g_ownMoves.Placed(expected, CursorPosition().value_or(expected), MonotonicMicroseconds());
     return true;
 }

@@ -4,31 +4,39 @@
 
 namespace {
 
+constexpr std::int64_t kSecond = 1000000;
+
 TEST(OwnCursorMoves, OnlyACursorAwayFromEveryRecentPlacementIsTheHand) {
     OwnCursorMoves moves;
-    EXPECT_FALSE(moves.MovedByHand({500, 500})) << "nothing placed yet";
+    EXPECT_FALSE(moves.MovedByHand({500, 500}, 0)) << "nothing placed yet";
 
-    moves.Placed({100, 100}, {100, 100});
-    moves.Placed({400, 100}, {100, 100}); // reported late, still at the last place
-    moves.Placed({0, 50}, {0, 50});       // a point left of the screen, held at its edge
+    moves.Placed({100, 100}, {100, 100}, 0);
+    moves.Placed({400, 100}, {100, 100}, 10); // reported late, still at the last place
+    moves.Placed({0, 50}, {0, 50}, 20);       // a point left of the screen, held at its edge
     const struct {
         ScreenPoint seen;
+        std::int64_t at;
         bool hand;
     } cases[] = {
-        {{100, 100}, false}, {{400, 100}, false}, {{0, 50}, false},
-        {{403, 97}, false}, // within the tolerance
-        {{404, 100}, true},  {{400, 96}, true},   {{250, 100}, true},
+        {{100, 100}, 30, false},
+        {{400, 100}, 30, false},
+        {{0, 50}, 30, false},
+        {{403, 97}, 30, false}, // within the tolerance
+        {{404, 100}, 30, true},
+        {{400, 96}, 30, true},
+        {{250, 100}, 30, true},
+        {{400, 100}, 10 + kSecond, false},
+        {{400, 100}, 11 + kSecond, true}, // a second on
     };
     for (const auto& c : cases)
-        EXPECT_EQ(moves.MovedByHand(c.seen), c.hand) << c.seen.x << "," << c.seen.y;
+        EXPECT_EQ(moves.MovedByHand(c.seen, c.at), c.hand) << c.seen.x << "," << c.seen.y;
 
     // Only the latest placements count; forgetting starts afresh.
     for (int i = 0; i < static_cast<int>(OwnCursorMoves::kRemembered); ++i)
-        moves.Placed({1000 + 10 * i, 0}, {1000 + 10 * i, 0});
-    EXPECT_TRUE(moves.MovedByHand({100, 100}));
-    EXPECT_FALSE(moves.MovedByHand({1000, 0}));
+        moves.Placed({1000 + i, 0}, {1000 + i, 0}, 40);
+    EXPECT_TRUE(moves.MovedByHand({100, 100}, 50));
     moves.Forget();
-    EXPECT_FALSE(moves.MovedByHand({100, 100}));
+    EXPECT_FALSE(moves.MovedByHand({100, 100}, 50));
 }
 
 TEST(OwnCursorMoves, TheScreenHoldsTheCursorInsideItsEdges) {
