@@ -67,7 +67,9 @@ class UserInControl(RunTracing, ProgramTest):
         self.show_now()
         self.probe.wait_window(OVERLAY, 10000)
         time.sleep(1)
-        xdotool("mousemove", "40", "40")
+        # A hand moves the mouse over some milliseconds, not in one jump.
+        xdotool("mousemove", "60", "60", "sleep", "0.03", "mousemove", "50", "50", "sleep", "0.03",
+                "mousemove", "40", "40")
         time.sleep(1.5)  # a run going on would have pulled the cursor back by now
         self.assertEqual(self.probe.cursor(), (40, 40))
         self.assertFalse(self.overlays(), "the run ended")
