@@ -9,6 +9,7 @@
 #include "charset/character_set.h"
 #include "charset/creator_state.h"
 #include "clock/hotkey.h"
+#include "platform/files.h"
 #include "platform/system_library.h"
 #include "state/settings.h"
 #include "state/settings_storage.h"
@@ -55,6 +56,9 @@ template <typename Step> void Attempt(Step step) noexcept {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Before anything can load a DLL by name.
     RestrictDllSearchToSystem();
+    // What a save cut off by a crash or a power cut left beside the program,
+    // before anything reads or writes a file there.
+    Attempt([] { RemoveLeftoverTemporaryFiles(ProgramFolder()); });
     InitialiseCommonControls();
     Attempt([] { ProgramCharacterSet().Clear(); });
     CreatorState& creator = ProgramCreatorState();

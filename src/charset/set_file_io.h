@@ -32,7 +32,8 @@ void ShowSetFileLoaded(const SetFileLoad& load);
 
 // Writes the program's character set as a set file, crash-safely where the
 // folder allows it (see ReplaceFileContents). False when the file could not be
-// written; the old file is then unchanged.
+// written; the old file is then unchanged, unless it was being written in
+// place (a folder that refuses new files) when the write failed.
 bool WriteSetFile(const std::string& path);
 
 // A setting that holds a backslash is a path; otherwise it names a file in the

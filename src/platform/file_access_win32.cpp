@@ -2,9 +2,37 @@
 
 #include <algorithm>
 
+#include "platform/system_library.h"
+
+namespace {
+
+constexpr LONG kStatusDeletePending = static_cast<LONG>(0xC0000056);
+
+// The status behind the last error of this thread. ntdll is in every process,
+// so the look-up loads nothing; it is made before any file call, so that it
+// cannot itself change the status it is asked for. Without it nothing is
+// taken for a deletion.
+using LastNtStatus = LONG(WINAPI*)();
+const LastNtStatus g_lastStatus =
+    LibraryEntry<LastNtStatus>(GetModuleHandleA("ntdll.dll"), "RtlGetLastNtStatus");
+
+LONG LastStatus() {
+    return g_lastStatus ? g_lastStatus() : 0;
+}
+
+} // namespace
+
 bool InUseByAnother(DWORD error) {
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
-           error == ERROR_UNABLE_TO_REMOVE_REPLACED || error == ERROR_ACCESS_DENIED;
+    switch (error) {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_DELETE_PENDING:
+        return true;
+    case ERROR_ACCESS_DENIED:
+        return LastStatus() == kStatusDeletePending;
+    default:
+        return false;
+    }
 }
 
 ULONGLONG InUseDeadline() {

@@ -15,7 +15,13 @@
 // what a user would notice.
 inline constexpr unsigned kInUseWaitMilliseconds = 200;
 
-// Another program has the file open, or is in the middle of replacing it.
+// What clears by itself within the wait: another program has the file open or
+// locked (another copy of this one reading it, or in the middle of replacing
+// it), or the file is being deleted. A plain refusal (the user may not write
+// there, a read-only or locked-down file) is an answer, never waited for.
+// Windows answers ERROR_ACCESS_DENIED for a file pending deletion too; the
+// status the system keeps of the failed call tells the two apart, so call
+// this straight after the call that failed.
 bool InUseByAnother(DWORD error);
 
 // The moment after which a file in use is no longer waited for

@@ -1,11 +1,13 @@
 // Replacing a file's contents whole, keeping what the file is: its attributes
-// and its security.
+// and its permissions; and clearing what interrupted replaces left behind.
 
 #include "platform/files.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/file_access_win32.h"
+#include "platform/file_security_win32.h"
 
 namespace {
 
@@ -14,10 +16,13 @@ constexpr DWORD kSettableAttributes = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HI
                                       FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_OFFLINE |
                                       FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_TEMPORARY;
 
-// Every copy of the program replaces its files in turn. Two replaces of one
-// file at the same moment each meet the other's half-done step: the loser
-// fails where it need not, and some systems' ReplaceFileA (Wine's) then leave
-// a stray temporary file behind. Waited for no longer than a file in use.
+// Every copy of the program replaces its files in turn, and clears the
+// leftovers of interrupted replaces only while none is replacing: a
+// temporary file is then never one that a running copy is about to rename.
+// Two replaces of one file at the same moment would also each find the
+// other's rename in the way. Waited for no longer than a file in use. The
+// turn is per session ("Local\\"); a copy in another session is told by its
+// open temporary file instead.
 class ReplaceTurn {
   public:
     explicit ReplaceTurn(ULONGLONG deadline)
@@ -26,6 +31,7 @@ class ReplaceTurn {
         const ULONGLONG now = GetTickCount64();
         const DWORD wait = static_cast<DWORD>(deadline > now ? deadline - now : 0);
         const DWORD result = WaitForSingleObject(mutex_.Get(), wait);
+        // Abandoned: a copy ended (was killed) while replacing; the turn is ours.
         owned_ = result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
     }
     ~ReplaceTurn() {
@@ -33,6 +39,8 @@ class ReplaceTurn {
     }
     ReplaceTurn(const ReplaceTurn&) = delete;
     ReplaceTurn& operator=(const ReplaceTurn&) = delete;
+
+    bool Owned() const { return owned_; }
 
   private:
     KernelHandle mutex_;
@@ -50,36 +58,46 @@ bool OverwriteInPlace(const std::string& path, std::span<const std::string_view>
            FlushFileBuffers(file.Get());
 }
 
-// Whether the target may be replaced now, asked the way the replace will open
-// it: a replace that fails on a file in use may leave a stray temporary file
-// behind (Wine's does), so it is not tried until the file is free.
-bool TargetFree(const std::string& path) {
-    KernelHandle target(CreateFileA(path.c_str(), DELETE,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return target || GetLastError() == ERROR_FILE_NOT_FOUND;
+// Whether another program has the file open, or it is being deleted: asked
+// with an open that shares nothing.
+bool HeldByAnother(const std::string& path) {
+    KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    return !file && InUseByAnother(GetLastError());
 }
 
-// Puts the written temporary file in the target's place. False (with the
-// temporary file still there) when that cannot be done.
-bool PutInPlace(const std::string& temporary, const std::string& path, bool targetExists,
-                ULONGLONG deadline) {
-    return RetryWhileInUse(deadline, [&] {
-        if (targetExists) {
-            if (!TargetFree(path)) return false;
-            if (ReplaceFileA(path.c_str(), temporary.c_str(), nullptr, 0, nullptr, nullptr))
-                return true;
-            const DWORD error = GetLastError();
-            // The target has gone meanwhile (the replace took it away and then
-            // failed, or it was deleted): the temporary file simply moves in.
-            if (error != ERROR_UNABLE_TO_MOVE_REPLACEMENT && error != ERROR_FILE_NOT_FOUND) {
-                SetLastError(error);
-                return false;
-            }
-        }
+// Puts the written temporary file in the target's place with one rename,
+// which happens whole or not at all: a reader, and a program killed at any
+// moment, find the old file or the new one. False (with the temporary file
+// still there) when that cannot be done. A rename onto a file that another
+// program has open is refused as access denied, exactly as one that the user
+// may not make: an open that shares nothing tells the two apart, and only
+// the first is waited for.
+bool PutInPlace(const std::string& temporary, const std::string& path, ULONGLONG deadline) {
+    const auto moveIn = [&] {
         return MoveFileExA(temporary.c_str(), path.c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    };
+    return RetryWhileInUse(deadline, [&] {
+        if (moveIn()) return true;
+        if (GetLastError() != ERROR_ACCESS_DENIED) return false;
+        if (HeldByAnother(path)) {
+            SetLastError(ERROR_SHARING_VIOLATION);
+            return false;
+        }
+        // Nobody has it open (any longer): once more, and a refusal stands.
+        return moveIn();
     });
+}
+
+// Temporary files are "spd", eight upper-case hexadecimal digits and ".tmp":
+// no other file matches all of it.
+constexpr std::size_t kTemporaryNameLength = 15;
+bool IsTemporaryName(std::string_view leaf) {
+    if (leaf.size() != kTemporaryNameLength || !leaf.starts_with("spd") || !leaf.ends_with(".tmp"))
+        return false;
+    return std::all_of(leaf.begin() + 3, leaf.end() - 4,
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); });
 }
 
 std::string FolderOf(const std::string& path) {
@@ -93,18 +111,17 @@ std::string FolderOf(const std::string& path) {
 KernelHandle CreateTemporaryFile(const std::string& folder, std::string& name) {
     DWORD unique = GetTickCount() ^ (GetCurrentProcessId() << 16);
     for (int attempt = 0; attempt < 64; ++attempt, ++unique) {
-        char leaf[16];
+        char leaf[kTemporaryNameLength + 1];
         std::snprintf(leaf, sizeof leaf, "spd%08lX.tmp", static_cast<unsigned long>(unique));
         name = folder + leaf;
         KernelHandle file(CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file) return file;
-        // Taken, or still being deleted (which says access denied, as a folder
-        // that refuses new files does too): try the next name, 64 at most.
-        // Anything else (a missing folder) will not change.
+        // Taken, or still being deleted: try the next name, 64 at most.
+        // Anything else (a folder that refuses new files, a missing folder)
+        // will not change.
         const DWORD error = GetLastError();
-        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS &&
-            error != ERROR_ACCESS_DENIED)
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS && !InUseByAnother(error))
             break;
     }
     name.clear();
@@ -130,25 +147,45 @@ bool ReplaceFileContents(const std::string& path, std::span<const std::string_vi
         DeleteFileA(temporary.c_str());
         return false;
     }
+    // The folder will not let the file be swapped (no right to rename there,
+    // or its own permissions cannot go to a new file): the file itself may
+    // still be written, keeping what it is.
+    const auto writeInPlaceInstead = [&] {
+        DeleteFileA(temporary.c_str());
+        return exists && OverwriteInPlace(path, pieces, deadline);
+    };
     if (exists) {
-        // ReplaceFileA carries the attributes over on Windows, but not
-        // everywhere (Wine): the new file is given them first.
-        const DWORD keep = attributes & kSettableAttributes;
-        SetFileAttributesA(temporary.c_str(), keep ? keep : FILE_ATTRIBUTE_NORMAL);
+        // The new file is what the old one was, and counts as changed for
+        // backups that go by the archive bit.
+        SetFileAttributesA(temporary.c_str(),
+                           (attributes & kSettableAttributes) | FILE_ATTRIBUTE_ARCHIVE);
+        if (!CarryPermissions(path, temporary)) return writeInPlaceInstead();
     }
-    if (PutInPlace(temporary, path, exists, deadline)) return true;
+    if (PutInPlace(temporary, path, deadline)) return true;
     const DWORD error = GetLastError();
-    if (exists && GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        // A failed replace took the old file away: the new one is all there
-        // is, so it stays rather than leave nothing.
-        return MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
-    }
-    DeleteFileA(temporary.c_str());
     // Another program still has the file open: writing into it now could
     // hand that program a mix of two versions.
-    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return false;
-    // The folder would not let the file be swapped (no right to delete or
-    // rename there, or the security could not be carried over): the file
-    // itself may still be written.
-    return exists && OverwriteInPlace(path, pieces, deadline);
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) {
+        DeleteFileA(temporary.c_str());
+        return false;
+    }
+    return writeInPlaceInstead();
+}
+
+void RemoveLeftoverTemporaryFiles(const std::string& folder) {
+    const ReplaceTurn turn(InUseDeadline());
+    if (!turn.Owned()) return;
+    WIN32_FIND_DATAA found{};
+    FindHandle search(FindFirstFileA((folder + "spd*.tmp").c_str(), &found));
+    if (!search) return;
+    do {
+        // The pattern also finds longer names through their short 8.3 ones.
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+            !IsTemporaryName(found.cFileName))
+            continue;
+        // A file that a copy in another session still writes will not open
+        // without sharing: it stays.
+        KernelHandle leftover(CreateFileA((folder + found.cFileName).c_str(), DELETE, 0, nullptr,
+                                          OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    } while (FindNextFileA(search.Get(), &found));
 }

@@ -26,21 +26,30 @@ bool IsPlainFile(const std::string& path);
 std::optional<std::string> ReadWholeFile(const std::string& path);
 inline constexpr unsigned long long kMaxReadableFileSize = 512ull * 1024 * 1024;
 
-// Replaces a file's contents with the pieces, one after the other, and keeps
-// the file's attributes and security. The bytes go to a temporary file in the
-// same folder, which then takes the file's place in one step (ReplaceFileA
-// where the file exists), so a reader always finds one whole version. Where
-// that cannot be done but the file itself can be written (a folder that lets
-// its files be written but refuses new ones), the file is written over in
-// place and then cut to its new length: a saved setting matters more there
-// than crash safety. A file that another program (another copy of this one)
-// has open is waited for briefly. On failure (folder not writable, file held
-// open for longer or read-only, disk full) the result is false and the file
-// and its folder are left exactly as they were.
+// Replaces a file's contents with the pieces, one after the other. The bytes
+// go to a temporary file in the same folder, which is given the file's
+// attributes (with the archive bit set: the file has changed) and any
+// permissions of its own, and then takes the file's place with one rename: a
+// reader, and a program killed at any moment, find the old file whole or the
+// new one whole. A file that another program (another copy of this one) has
+// open is waited for briefly; a refusal (no right to write, read-only) is
+// not. On failure (folder or file not writable, file held open for longer,
+// disk full) the result is false and the file is as it was, with one
+// exception: where the folder will not let the file be swapped but the file
+// itself may be written (a folder that refuses new files), the file is
+// written over in place and then cut to its new length. A saved setting
+// matters more there than crash safety: a crash or a full disk in the middle
+// of that write leaves the file half old, half new. A crash before the
+// rename leaves the temporary file behind (see RemoveLeftoverTemporaryFiles).
 bool ReplaceFileContents(const std::string& path, std::span<const std::string_view> pieces);
 inline bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
     return ReplaceFileContents(path, std::span(&bytes, 1));
 }
+
+// Removes the temporary files that interrupted replaces left in the folder,
+// and nothing else: only names of their own pattern, and only those that no
+// running copy of the program is writing or about to put in place.
+void RemoveLeftoverTemporaryFiles(const std::string& folder);
 
 // Writes the bytes from the start of the file, creating it if needed and not
 // shortening an existing one. False when the file cannot be opened or written.

@@ -7,7 +7,7 @@ from harness import DEFAULT_SET, clock_text, planned_points
 
 STYLE = "HH:MM (24hr)"
 ACCELERATION = 10
-SLOWDOWN = 3
+SLOWDOWN = 5  # ms a point is held: a trace polled every 1 ms under load misses shorter holds
 START = (3, 3)  # where the cursor waits, away from the text
 
 

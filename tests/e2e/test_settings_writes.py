@@ -1,8 +1,11 @@
 """How the settings file is written where it is hard to write: two copies of
-the program changing settings at the same moment, and a folder that lets its
-files be written but refuses new ones."""
+the program changing settings at the same moment, a folder that lets its
+files be written but refuses new ones, and a settings file that refuses
+every change."""
 
+import contextlib
 import os
+import statistics
 import subprocess
 import threading
 import time
@@ -52,7 +55,7 @@ class TwoCopiesWriting(ProgramTest):
                     with open(self.path(SETTINGS_FILE), "rb") as f:
                         content = f.read()
                 except FileNotFoundError:
-                    continue  # between two steps of a replace (Wine's ReplaceFile)
+                    content = None  # a replace in two steps: cut off there, the file is lost
                 if content in whole:
                     seen["whole"] += 1
                 else:
@@ -81,22 +84,54 @@ class TwoCopiesWriting(ProgramTest):
                          ["default.set", "spindrift-clock.exe", SETTINGS_FILE])
 
 
-class ClosedFolder(ProgramTest):
-    def test_a_folder_that_refuses_new_files_still_gets_the_setting_saved(self):
-        self.write_settings(ClockStyle="HHMM (24hr)")
-        # The folder's entries are fixed; its files can still be written. As root,
-        # only this flag (not the permission bits) makes a folder refuse files.
-        if subprocess.run(["chattr", "+i", self.folder], capture_output=True).returncode != 0:
+def change_times(probe, window, values):
+    """Seconds the window took to handle each change of its slowdown box (the box
+    losing the focus: the value checked, the settings file written)."""
+    times = []
+    for value in values:
+        began = time.perf_counter()
+        probe.ask(f"edit {window} {SLOWDOWN} {value}")
+        times.append(time.perf_counter() - began)
+    return times
+
+
+class RefusingFiles(ProgramTest):
+    @contextlib.contextmanager
+    def refusing(self, path):
+        """The file or folder refuses changes: as root, only this flag (not the permission
+        bits) does that, and Wine then answers access denied to every write, rename and
+        delete."""
+        if subprocess.run(["chattr", "+i", path], capture_output=True).returncode != 0:
             self.skipTest("chattr +i is not available here")
         try:
+            yield
+        finally:
+            subprocess.run(["chattr", "-i", path], check=True)
+
+    def test_a_folder_that_refuses_new_files_still_gets_the_setting_saved(self):
+        self.write_settings(ClockStyle="HHMM (24hr)")
+        # The folder's entries are fixed; its files can still be written.
+        with self.refusing(self.folder):
             window = self.start_and_wait()
             self.probe.ask(f"edit {window} {SLOWDOWN} 17")
             self.assertEqual(self.settings(),
                              settings_bytes(ClockStyle="HHMM (24hr)", SlowdownFactor=17))
             self.assertEqual(sorted(os.listdir(self.folder)),
                              ["spindrift-clock.exe", SETTINGS_FILE])
-        finally:
-            subprocess.run(["chattr", "-i", self.folder], check=True)
+
+    def test_a_settings_file_that_refuses_writing_is_an_answer_not_a_wait(self):
+        self.write_settings(ClockStyle="HHMM (24hr)")
+        window = self.start_and_wait()
+        writable = statistics.median(change_times(self.probe, window, range(10, 17)))
+        with self.refusing(self.path(SETTINGS_FILE)):
+            refused = statistics.median(change_times(self.probe, window, range(20, 27)))
+            self.assertEqual(self.settings(),
+                             settings_bytes(ClockStyle="HHMM (24hr)", SlowdownFactor=16))
+        self.assertEqual(sorted(os.listdir(self.folder)),
+                         ["default.set", "spindrift-clock.exe", SETTINGS_FILE])
+        # A refusal does not clear by itself: nothing is waited for (a file in
+        # use would be, for 200 ms).
+        self.assertLess(refused, writable + 0.1, f"medians {writable:.3f} s, {refused:.3f} s")
 
 
 if __name__ == "__main__":

@@ -5,7 +5,25 @@
 #include "platform/handles.h"
 #include "temp_folder.h"
 
+#include <sddl.h>
+
 namespace {
+
+// A file's DACL in the system's own notation, for comparing and for reading.
+std::string DaclText(const std::string& path) {
+    DWORD size = 0;
+    GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &size);
+    std::string descriptor(size, '\0');
+    if (!GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), size, &size))
+        return "unreadable";
+    char* text = nullptr;
+    if (!ConvertSecurityDescriptorToStringSecurityDescriptorA(
+            descriptor.data(), SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &text, nullptr))
+        return "unconvertible";
+    std::string result(text);
+    LocalFree(text);
+    return result;
+}
 
 TEST(Files, ProgramFolderIsTheExecutablesFolderWithABackslash) {
     char exe[MAX_PATH] = {};
@@ -29,7 +47,7 @@ TEST(Files, OnlyOrdinaryFilesCountAsPresent) {
     CreateDirectoryA((dir / "folder.txt").c_str(), nullptr);
 
     EXPECT_TRUE(IsPlainFile(dir / "plain.txt"));
-    EXPECT_TRUE(IsPlainFile(dir / "PLAIN.TXT"));  // names match without regard to case
+    EXPECT_TRUE(IsPlainFile(dir / "PLAIN.TXT")); // names match without regard to case
     EXPECT_TRUE(IsPlainFile(dir / "readonly.txt"));
     EXPECT_FALSE(IsPlainFile(dir / "hidden.txt"));
     EXPECT_FALSE(IsPlainFile(dir / "system.txt"));
@@ -77,11 +95,12 @@ TEST(Files, ReplacesAFileWholeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(files, 1);
 }
 
-// The replaced file keeps what it was: hidden stays hidden, an archive bit
-// cleared by a backup stays cleared. Each row's attributes are compared with
-// what the file system itself kept of them before the replace (Wine keeps
-// hidden and system, Windows all of them).
-TEST(Files, ReplacingKeepsTheFilesAttributes) {
+// The replaced file keeps what it was (hidden stays hidden) and counts as
+// changed for backups: its archive bit is set, even where a backup had
+// cleared it. Each row is compared with what the file system itself kept of
+// the attributes before the replace (Wine keeps hidden and system but shows
+// every file with the archive bit, Windows keeps all of them).
+TEST(Files, ReplacingKeepsTheFilesAttributesAndSetsTheArchiveBit) {
     const DWORD rows[] = {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_NOT_CONTENT_INDEXED,
                           FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE};
     for (const DWORD attributes : rows) {
@@ -91,13 +110,34 @@ TEST(Files, ReplacingKeepsTheFilesAttributes) {
         const DWORD kept = GetFileAttributesA((dir / "s.ini").c_str());
         EXPECT_TRUE(ReplaceFileContents(dir / "s.ini", "new, longer"));
         EXPECT_EQ(ReadBytes(dir / "s.ini"), "new, longer");
-        EXPECT_EQ(GetFileAttributesA((dir / "s.ini").c_str()), kept) << attributes;
+        EXPECT_EQ(GetFileAttributesA((dir / "s.ini").c_str()), kept | FILE_ATTRIBUTE_ARCHIVE)
+            << attributes;
     }
     // What Wine keeps, so that the rows above test something under it too.
     TempFolder dir;
     WriteBytes(dir / "h.ini", "old");
     SetFileAttributesA((dir / "h.ini").c_str(), FILE_ATTRIBUTE_HIDDEN);
     EXPECT_TRUE(GetFileAttributesA((dir / "h.ini").c_str()) & FILE_ATTRIBUTE_HIDDEN);
+}
+
+// A file with permissions of its own (shared with everyone on purpose, shut
+// off from its folder's) keeps them; a new file in its folder would not have
+// them.
+TEST(Files, ReplacingKeepsTheFilesOwnPermissions) {
+    TempFolder dir;
+    WriteBytes(dir / "s.ini", "old");
+    PSECURITY_DESCRIPTOR own = nullptr;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(
+        "D:P(A;;FA;;;WD)", SDDL_REVISION_1, &own, nullptr));
+    ASSERT_TRUE(SetFileSecurityA((dir / "s.ini").c_str(), DACL_SECURITY_INFORMATION, own));
+    LocalFree(own);
+    const std::string before = DaclText(dir / "s.ini");
+    WriteBytes(dir / "fresh.ini", "");
+    ASSERT_NE(before, DaclText(dir / "fresh.ini"));
+
+    EXPECT_TRUE(ReplaceFileContents(dir / "s.ini", "new"));
+    EXPECT_EQ(ReadBytes(dir / "s.ini"), "new");
+    EXPECT_EQ(DaclText(dir / "s.ini"), before);
 }
 
 TEST(Files, AFileThatCannotBeReplacedStaysAsItWas) {
@@ -148,6 +188,36 @@ TEST(Files, APathLongerThanMaxPathInUtf8IsNeverCut) {
     if (search != INVALID_HANDLE_VALUE) FindClose(search);
 }
 
+// Only what an interrupted replace leaves is cleared: names of the program's
+// own pattern that nobody holds open. The pattern "spd*.tmp" finds more than
+// that (on Windows, longer names through their short 8.3 ones as well).
+TEST(Files, OnlyLeftoverTemporaryFilesNobodyHoldsAreCleared) {
+    TempFolder dir;
+    const char* cleared[] = {"spd0001ABCD.tmp", "spd0002ABCD.tmp"};
+    const char* kept[] = {"spd0003ABCD.tmp",  "spd0004abcd.tmp", "spd0005ABCD.tmp.x",
+                          "spd0006ABCD.tmpx", "spdABCD.tmp",     "spd0007ABCG.tmp",
+                          "other.tmp"};
+    for (const char* name : cleared)
+        WriteBytes(dir / name, "half a save");
+    // A replace copies the file's attributes before it renames.
+    SetFileAttributesA((dir / cleared[1]).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    for (const char* name : kept)
+        WriteBytes(dir / name, "not ours, or still being written");
+    CreateDirectoryA((dir / "spd0008ABCD.tmp").c_str(), nullptr);
+    {
+        ExclusiveHold writing(dir / kept[0]);
+        ASSERT_TRUE(writing.Held());
+        RemoveLeftoverTemporaryFiles(dir.Path());
+    }
+    for (const char* name : cleared)
+        EXPECT_FALSE(FileExists(dir / name)) << name;
+    for (const char* name : kept)
+        EXPECT_EQ(ReadBytes(dir / name), "not ours, or still being written") << name;
+    EXPECT_NE(GetFileAttributesA((dir / "spd0008ABCD.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(LiveHandles(HandleKind::Kernel), 0);
+    EXPECT_EQ(LiveHandles(HandleKind::Find), 0);
+}
+
 TEST(Files, WritesInPlaceWithoutShortening) {
     TempFolder dir;
     EXPECT_TRUE(WriteFileInPlace(dir / "d.set", "abcdef"));
@@ -157,4 +227,4 @@ TEST(Files, WritesInPlaceWithoutShortening) {
     EXPECT_FALSE(WriteFileInPlace(dir / "d.set", "zz"));
 }
 
-}  // namespace
+} // namespace
