@@ -89,6 +89,7 @@ TEST(CreatorWindow, ControlsStandWhereTheyBelongInCreationOrder) {
     EXPECT_EQ(placed.bottom - placed.top, area.bottom);
     EXPECT_TRUE(GetWindowLongA(creator.Control(1001), GWL_STYLE) & WS_BORDER);
     EXPECT_TRUE(GetWindowLongA(creator.Control(1001), GWL_STYLE) & SS_NOTIFY);
+    EXPECT_EQ(AccessibleName(creator.Control(1001)), "Drawing area");
     const char* labels[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", ":", "AM", "PM"};
     const int rows[] = {5, 20, 35, 50, 65, 80, 95, 110, 125, 140, 160, 175, 190};
     for (int s = 0; s < 13; ++s) {

@@ -210,6 +210,34 @@ TEST_F(MainWindowCommands, CustomColoursAreKeptFromOneOpeningToTheNext) {
     EXPECT_EQ(shown, RGB(10, 120, 230));
 }
 
+// After the check box in the tab order; it shows when it has the focus, and
+// Space or Enter opens the colour dialog as a click does.
+TEST_F(MainWindowCommands, TheColourFieldWorksFromTheKeyboard) {
+    const HWND field = Control(kTrailsColorSwatch);
+    EXPECT_EQ(GetNextDlgTabItem(window_, Control(kTrailsCheckBox), FALSE), field);
+    ShowActive();
+    SetFocus(field);
+    SendMessageA(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    const auto focusShown = [&] {  // a dot of the focus rectangle, one pixel inside the border
+        PumpMessages();
+        RECT client{};
+        GetClientRect(field, &client);
+        const COLORREF fill = WindowPixel(field, client.right / 2, client.bottom / 2);
+        for (int x = 1; x < client.right - 1; ++x)
+            if (WindowPixel(field, x, 1) != fill) return true;
+        return false;
+    };
+    EXPECT_TRUE(WaitUntil(focusShown, 3000));
+    for (const WPARAM key : {WPARAM(VK_SPACE), WPARAM(VK_RETURN)}) {
+        DialogDriver driver("Color", [](HWND dialog) { Press(dialog, IDCANCEL); });
+        MSG press{field, WM_KEYDOWN, key, 1, 0, {}};
+        EXPECT_TRUE(IsDialogMessageA(window_, &press));
+        EXPECT_TRUE(driver.Acted()) << key;
+    }
+    SetFocus(Control(kShowNowButton));
+    EXPECT_TRUE(WaitUntil([&] { return !focusShown(); }, 3000));
+}
+
 TEST_F(MainWindowCommands, CancellingTheColourDialogMeansNoColour) {
     ProgramSettings().TrailsColor = RGB(0, 0, 255);
     {
