@@ -1,16 +1,4 @@
-# Cross build for 64-bit Windows with the POSIX-threads flavour of mingw-w64:
-# the win32-threads flavour of GCC 12 lacks std::thread and std::mutex.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# Test programs run under Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/lib/wine-exec)
+# The same sources for 64-bit Windows, for running the tests where 32-bit Wine
+# cannot start (see choose_windows_arch in scripts/lib/common.sh).
+set(SPINDRIFT_MINGW_CPU x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-i686.cmake)

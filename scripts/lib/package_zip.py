@@ -1,11 +1,14 @@
 #!/usr/bin/env python3
 """Assembles the release zip and its checksum file from a built program.
 
-    package_zip.py ROOT EXE DIST EPOCH
+    package_zip.py ROOT EXE UNSTRIPPED DIST EPOCH
 
-ROOT is the source tree, EXE the built spindrift-clock.exe, DIST the folder
-that receives spindrift-clock-<version>-win32.zip and SHA256SUMS, EPOCH the
-time (seconds since 1970) that every entry carries.
+ROOT is the source tree, EXE the stripped spindrift-clock.exe that ships,
+UNSTRIPPED the program as linked, DIST the folder that receives
+spindrift-clock-<version>-win32.zip, the unstripped program beside it as
+spindrift-clock-<version>-win32-unstripped.exe (its symbols name the function
+at a crash address of the shipped one) and SHA256SUMS for both, EPOCH the time
+(seconds since 1970) that every zip entry carries.
 
 The zip is the same bytes for the same inputs: entries in a fixed order, one
 time for all, fixed permissions, no extra fields, one compression level. The
@@ -17,6 +20,7 @@ written.
 import hashlib
 import os
 import re
+import struct
 import sys
 import tempfile
 import time
@@ -39,9 +43,11 @@ def project_version(root):
 
 def check_one_version(root, version, exe_bytes):
     """Every place that states the version states the project's."""
-    newest = re.search(r"^## (\S+)", (root / "CHANGELOG.md").read_text(), re.M)
+    # Changes not yet released gather under "## Unreleased" above the newest
+    # release, which is the one the version must name.
+    newest = re.search(r"^## (?!Unreleased\s*$)(\S+)", (root / "CHANGELOG.md").read_text(), re.M)
     if not newest or newest.group(1) != version:
-        fail(f"CHANGELOG.md's newest entry is {newest and newest.group(1)}, the project is {version}")
+        fail(f"CHANGELOG.md's newest release is {newest and newest.group(1)}, the project is {version}")
     if f"spindrift-clock-{version}-win32.zip" not in (root / "README.md").read_text():
         fail(f"README.md does not name spindrift-clock-{version}-win32.zip")
     manifest = (root / "resources" / "spindrift-clock.manifest").read_text()
@@ -53,6 +59,34 @@ def check_one_version(root, version, exe_bytes):
         pattern = re.escape(utf16(key + "\0")) + b"(?:\0\0)?" + re.escape(utf16(version + "\0"))
         if not re.search(pattern, exe_bytes):
             fail(f"the program's {key} is not {version}: is it built from this tree?")
+
+
+def pe_sections(exe_bytes):
+    """{name: (address, bytes)} of a PE file's sections. A name longer than
+    eight bytes is "/n": offset n into the string table after the symbols."""
+    pe = struct.unpack_from("<I", exe_bytes, 0x3C)[0]
+    count, symbols, symbol_count, optional_size = struct.unpack_from("<H4xIIH", exe_bytes, pe + 6)
+    strings = symbols + 18 * symbol_count
+    table = pe + 24 + optional_size
+    sections = {}
+    for i in range(count):
+        name, _, address, size, offset = struct.unpack_from("<8sIIII", exe_bytes, table + 40 * i)
+        name = name.rstrip(b"\0")
+        if name.startswith(b"/") and symbols:
+            start = strings + int(name[1:])
+            name = exe_bytes[start:exe_bytes.index(b"\0", start)]
+        sections[name.decode("ascii", "replace")] = (address, exe_bytes[offset:offset + size])
+    return sections
+
+
+def check_stripped(exe_bytes, unstripped_bytes):
+    """The shipped program is the unstripped one without its debugging sections
+    and symbols: every section it has is the unstripped one's, at the same
+    address with the same bytes, so a crash address reads the same in both."""
+    shipped, full = pe_sections(exe_bytes), pe_sections(unstripped_bytes)
+    kept = {name: section for name, section in full.items() if not name.startswith(".debug")}
+    if shipped != kept:
+        fail("the stripped program's sections are not the unstripped one's without debugging")
 
 
 def windows_text(path, version=None):
@@ -106,22 +140,29 @@ def write_replacing(path, write):
 
 
 def main():
-    if len(sys.argv) != 5:
-        fail("usage: package_zip.py ROOT EXE DIST EPOCH")
-    root, exe, dist = Path(sys.argv[1]), Path(sys.argv[2]), Path(sys.argv[3])
-    epoch = int(sys.argv[4])
+    if len(sys.argv) != 6:
+        fail("usage: package_zip.py ROOT EXE UNSTRIPPED DIST EPOCH")
+    root, exe, unstripped = Path(sys.argv[1]), Path(sys.argv[2]), Path(sys.argv[3])
+    dist, epoch = Path(sys.argv[4]), int(sys.argv[5])
     version = project_version(root)
-    exe_bytes = exe.read_bytes()
+    exe_bytes, unstripped_bytes = exe.read_bytes(), unstripped.read_bytes()
     check_one_version(root, version, exe_bytes)
+    check_stripped(exe_bytes, unstripped_bytes)
 
     dist.mkdir(parents=True, exist_ok=True)
-    for stale in dist.glob("spindrift-clock-*-win32.zip"):
+    for stale in [*dist.glob("spindrift-clock-*-win32.zip"),
+                  *dist.glob("spindrift-clock-*-win32-unstripped.exe")]:
         stale.unlink()
     name = f"spindrift-clock-{version}-win32.zip"
+    symbols = f"spindrift-clock-{version}-win32-unstripped.exe"
     write_replacing(dist / name, lambda p: write_zip(p, contents(root, exe_bytes, version), epoch))
-    digest = hashlib.sha256((dist / name).read_bytes()).hexdigest()
-    write_replacing(dist / "SHA256SUMS", lambda p: p.write_text(f"{digest}  {name}\n"))
-    print(f"{dist / name} {(dist / name).stat().st_size} bytes, SHA-256 {digest}")
+    write_replacing(dist / symbols, lambda p: p.write_bytes(unstripped_bytes))
+    sums = "".join(f"{hashlib.sha256((dist / n).read_bytes()).hexdigest()}  {n}\n"
+                   for n in (name, symbols))
+    write_replacing(dist / "SHA256SUMS", lambda p: p.write_text(sums))
+    for n in (name, symbols):
+        print(f"{dist / n} {(dist / n).stat().st_size} bytes")
+    print(f"spindrift-clock.exe in the zip: {len(exe_bytes)} bytes")
 
 
 if __name__ == "__main__":

@@ -17,7 +17,10 @@
 namespace {
 
 // Window classes of the common controls, taken from whichever version the
-// system offers; without the library the program goes on without them.
+// system offers; without the library the program goes on without them. The
+// library stays loaded for the life of the process (the program does not
+// import it, so this is its one reference): the window classes it registers
+// point into its code.
 void InitialiseCommonControls() {
     const HMODULE library = LoadSideBySideLibrary("comctl32.dll");
     if (!library) return;
@@ -33,7 +36,6 @@ void InitialiseCommonControls() {
     } else if (const auto initialise = LibraryEntry<Initialise>(library, "InitCommonControls")) {
         initialise();
     }
-    FreeLibrary(library);
 }
 
 void GiveProgramIcon(HWND window) {

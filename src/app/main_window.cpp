@@ -71,7 +71,7 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
                 SetDlgItemTextA(window, kPreview, ClockTimeText().c_str());
             break;
         case WM_HOTKEY:
-            if (wParam == kClockHotkeyId) StartClockRun();
+            if (wParam == kClockHotkeyId && IsNewClockHotkeyPress(window, lParam)) StartClockRun();
             break;
         case WM_NCACTIVATE:
             OnActivation(wParam != FALSE);
@@ -121,7 +121,7 @@ HWND BuildMainWindow() {
         if (!row.kind) {
             const HWND surface = CreateDrawingSurface(
                 window, row.id, row.rect.x, row.rect.y, row.rect.width, row.rect.height,
-                row.style & ~(WS_CHILD | WS_VISIBLE), SurfaceLayout::DialogUnits);
+                row.style & ~(WS_CHILD | WS_VISIBLE), SurfaceLayout::DialogUnits, row.text);
             if (surface)
                 SetWindowPos(surface, previous, 0, 0, 0, 0,
                              SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -89,8 +89,6 @@ void BrowseForSet(HWND window) {
         AskSetFileName(window, SetFileDialog::Open, "Please select a file to load from", kFlags)));
     if (!IsPlainFile(name)) return;
     const SetFileLoad load = ReadSetFile(name);
-    // A set too large to hold: nothing is said and the set in use stays.
-    if (load.tooLarge) return;
     if (load.unreadable) {
         // Nothing was loaded, so nothing may claim it was: the set in use, the
         // box and the settings file stay as they were.

@@ -36,7 +36,9 @@ const MainWindowRow kRows[] = {
     {Edit, kHeightBox, "", {70, 65, 40, 15}, kNumberBox, WS_EX_CLIENTEDGE},
     {Button, kTrailsCheckBox, "Leave mouse trails (OS dependent)", {120, 67, 130, 8},
      kChild | BS_AUTOCHECKBOX | WS_TABSTOP},
-    {std::nullopt, kTrailsColorSwatch, "", {250, 67, 30, 10}, kChild | WS_BORDER | SS_NOTIFY},
+    // Its text is never painted: it names the field for screen readers.
+    {std::nullopt, kTrailsColorSwatch, "Trails colour", {250, 67, 30, 10},
+     kChild | WS_BORDER | SS_NOTIFY | WS_TABSTOP},
     {Static, kSlowdownLabel, "Slowdown factor:", {5, 87, 60, 10}, kLabel},
     {Edit, kSlowdownBox, "", {70, 85, 40, 15}, kNumberBox, WS_EX_CLIENTEDGE},
     {Static, kAccelerationLabel, "Acceleration factor:", {120, 87, 65, 8}, kLabel},

@@ -93,8 +93,6 @@ void LoadSetNamed(const std::string& chosen) {
     // A cancelled dialog, or a file that went away since.
     if (!IsPlainFile(name)) return;
     const SetFileLoad loaded = ReadSetFile(name);
-    // A set too large to hold: nothing is said and the set in use stays.
-    if (loaded.tooLarge) return;
     if (loaded.unreadable) {
         ShowSetFileUnreadable(name);
         return;

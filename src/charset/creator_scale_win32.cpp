@@ -16,21 +16,25 @@ AreaGeometry AreaNow(const CreatorWindow& creator) {
 }
 
 void MeasureArea(CreatorWindow& creator) {
-    // The area's position (5, 5) and size (155, 200) converted with the
-    // window's dialog-unit metrics, as they are now.
-    const DialogRect rect = kDrawingAreaRect;
-    RECT area{rect.x, rect.y, rect.width, rect.height};
-    MapDialogRect(creator.window, &area);
+    // Where the area control is, in the window's client pixels: after a
+    // rescale the dialog manager places it by its own rounding, which can be
+    // a pixel or two away from where the window's dialog units would put it.
+    const HWND control = GetDlgItem(creator.window, kDrawingAreaId);
+    RECT area{};
+    if (!control || !GetWindowRect(control, &area)) return;
+    MapWindowPoints(HWND_DESKTOP, creator.window, reinterpret_cast<POINT*>(&area), 2);
+    const SIZE size{area.right - area.left, area.bottom - area.top};
     RECT measure{0, 0, 1024, 1024};
     MapDialogRect(creator.window, &measure);
     // At 96 DPI the area is its own 96-DPI size, whatever the fonts measure.
+    const DialogRect rect = kDrawingAreaRect;
     const SIZE at96 =
         WindowDpi(creator.window) == kBaseDpi
-            ? SIZE{area.right, area.bottom}
+            ? size
             : DialogSizeAt(rect.width, rect.height, kCreatorFontFace, kCreatorFontPoints, kBaseDpi);
     AreaGeometry geometry;
     geometry.origin = {area.left, area.top};
-    geometry.scale = {area.right, area.bottom, at96.cx, at96.cy};
+    geometry.scale = {size.cx, size.cy, at96.cx, at96.cy};
     geometry.per1024 = {measure.right, measure.bottom};
     std::lock_guard guard(creator.geometryLock);
     creator.geometry = geometry;

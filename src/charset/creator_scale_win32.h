@@ -8,7 +8,7 @@
 
 // The drawing area as it is now.
 AreaGeometry AreaNow(const CreatorWindow& creator);
-// Measures the area from the window's dialog-unit metrics and stores it.
+// Measures the area where its control lies now and stores it.
 void MeasureArea(CreatorWindow& creator);
 // After the window has been scaled to another DPI (the system scales the
 // dialog and its controls first): fonts, the drawing area's picture and the

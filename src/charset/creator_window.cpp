@@ -53,7 +53,7 @@ void AddButton(HWND window, const char* text, DialogRect rect, int id) {
 void AddDrawingArea(CreatorWindow& creator) {
     const DialogRect area = kDrawingAreaRect;
     CreateDrawingSurface(creator.window, kDrawingAreaId, area.x, area.y, area.width, area.height,
-                         WS_BORDER | SS_NOTIFY, SurfaceLayout::DialogUnits);
+                         WS_BORDER | SS_NOTIFY, SurfaceLayout::DialogUnits, "Drawing area");
     MeasureArea(creator);
 }
 

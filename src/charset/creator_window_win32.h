@@ -46,5 +46,9 @@ struct CreatorWindow {
     HWND rememberedFocus = nullptr;
     std::atomic<bool> closing{false};    // the window is going: commands and views stop
     std::atomic<bool> destroyed{false};  // the window is gone
-    std::atomic<bool> recordingThread{false};  // a recording task has not ended yet
+    // Recording tasks that have not ended yet. A finishing task frees the
+    // recording slot a moment before it ends, so the next recording may
+    // start while it is still there: a count, not a flag, so that the old
+    // task's end never hides the new one from the wait at closing.
+    std::atomic<int> recordingTasks{0};
 };

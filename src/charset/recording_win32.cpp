@@ -121,7 +121,7 @@ void RecordingTask(void* parameter) {
         EndRecording(ProgramCreatorState());
     }
     SurfaceDetach();
-    creator.recordingThread = false;  // the last touch of `creator`
+    --creator.recordingTasks; // the last touch of `creator`
 }
 
 // Whether an animated view must stop: the window is closing, or a recording
@@ -156,9 +156,15 @@ bool AnswerMessagesUntilNextSegment(CreatorWindow& creator, StepSchedule& schedu
 
 void MoveCursorToDrawn(const CreatorWindow& creator, RecordedPoint at) {
     // The area lies 5 units into the window, so the cursor stands at the end of
-    // the line just drawn.
+    // the line just drawn; moved along with the area where the dialog manager
+    // placed it away from those 5 units.
+    const POINT unitsOrigin =
+        DialogUnitsToPixels(creator.window, kDrawingAreaRect.x, kDrawingAreaRect.y);
+    const POINT origin = AreaNow(creator).origin;
     POINT cursor = DialogUnitsToPixels(creator.window, kDrawingAreaRect.x + at.x,
                                        kDrawingAreaRect.y + at.y);
+    cursor.x += origin.x - unitsOrigin.x;
+    cursor.y += origin.y - unitsOrigin.y;
     ClientToScreen(creator.window, &cursor);
     SetCursorPos(cursor.x, cursor.y);
 }
@@ -208,21 +214,26 @@ POINT DialogUnitsToPixels(HWND window, int u, int v) {
 void StartRecording(CreatorWindow& creator, int slot) {
     if (creator.closing) return;
     CreatorState& state = ProgramCreatorState();
-    if (!BeginRecording(state, slot)) return;
+    // Counted before the slot is taken and uncounted after it is freed, so
+    // that a recording slot in use always has its task counted.
+    ++creator.recordingTasks;
+    if (!BeginRecording(state, slot)) {
+        --creator.recordingTasks;
+        return;
+    }
     SetButtonFont(creator, kRecordButtonBase + slot, ButtonFont::Highlight);
-    creator.recordingThread = true;
     if (StartWorkerThread(RecordingTask, &creator)) return;
     // No thread: nothing records, and the next record command must work.
-    creator.recordingThread = false;
     StopRecording(state);
     state.RecordingSlot = -1;
+    --creator.recordingTasks;
     SetButtonFont(creator, kRecordButtonBase + slot, ButtonFont::Plain);
 }
 
 void WaitForRecordingTask(CreatorWindow& creator) {
     // The task sends the window's buttons their fonts at its end, so messages
     // sent to this thread are handled while waiting; nothing posted is.
-    while (creator.recordingThread) {
+    while (creator.recordingTasks > 0) {
         MSG message;
         PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
         Sleep(1);

@@ -14,18 +14,19 @@ struct SetFileLoad {
     std::int32_t slots = 0;  // slots whose text is not blank
     std::int32_t points = 0; // sum of their point counts
     bool unreadable = false; // the file exists but could not be opened or read
-    bool tooLarge = false;   // the file or its set would not fit in memory
+    bool tooLarge = false;   // ... because it or its set would not fit in memory
 };
 
 // Reads a set file into the program's character set. A missing file (or a
 // directory, hidden or system file) gives 0 and 0 and changes nothing. A file
-// that exists but cannot be read (held open by another program) also changes
-// nothing, and says so in `unreadable`; one too large to hold changes nothing
-// and says so in `tooLarge`.
+// that exists but cannot be read (held open by another program, too large to
+// hold) also changes nothing, and says so in `unreadable`; `tooLarge` tells
+// the second kind.
 SetFileLoad ReadSetFile(const std::string& path);
 
 // The two answers to a set file the user chose to load ("Browse", "Load
-// Set"): the "Error" box for a file that exists but could not be read, and
+// Set"): the "Error" box for a file that exists but could not be read (held
+// open elsewhere or too large: the user is told the same), and
 // "Loaded Successfully" with the load's two figures. Neither has an owner.
 void ShowSetFileUnreadable(const std::string& path);
 void ShowSetFileLoaded(const SetFileLoad& load);

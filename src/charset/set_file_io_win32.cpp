@@ -72,7 +72,7 @@ SetFileLoad ReadSetFileInto(const std::string& path, CharacterSet& set) {
         set.Load(std::move(texts));
         return {figures.slots, figures.points, false, false};
     } catch (const std::bad_alloc&) {
-        return {0, 0, false, true};
+        return {0, 0, true, true};
     }
 }
 

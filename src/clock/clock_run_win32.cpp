@@ -8,6 +8,7 @@
 #include "charset/character_set.h"
 #include "clock/clock_plan.h"
 #include "clock/run_placement.h"
+#include "clock/run_stop_win32.h"
 #include "clock/time_text.h"
 #include "clock/trail_overlay_win32.h"
 #include "platform/screen.h"
@@ -27,20 +28,22 @@ std::atomic<int> g_activeRuns{0};
 // every SlowdownFactor ms; with an overlay each segment is inked and shown
 // before the cursor gets there, within the point's time. The acceleration,
 // the ink colour and the recording count as they are when the character
-// begins; the slowdown is read afresh at every wait.
+// begins; the slowdown is read afresh at every wait. Once the run is
+// stopped, the rest of the character is skipped.
 void DrawCharacter(char character, ScreenPoint cell, double scale, TrailOverlay& overlay,
-                   StepSchedule& schedule) {
+                   StepSchedule& schedule, RunStop& stop) {
     Settings& settings = ProgramSettings();
     const std::int32_t acceleration = RunAcceleration(settings.AccelerationFactor.load());
     const int colour = settings.TrailsColor.load();
     const SharedString recording = ProgramCharacterSet().Slot(SlotForCharacter(character));
     bool first = true;
     VisitGlyphPoints(recording.View(), cell, scale, acceleration, [&](ScreenPoint point) {
+        if (stop.Stopped()) return;
         if (first) overlay.BeginStroke(point, colour);
         first = false;
         overlay.InkTo(point);
-        MoveCursorTo(point.x, point.y);
-        WaitNextStep(schedule, RunSlowdown(settings.SlowdownFactor.load()));
+        if (stop.MoveCursor(point))
+            stop.Wait(schedule, RunSlowdown(settings.SlowdownFactor.load()));
     });
 }
 
@@ -56,25 +59,27 @@ void RunClock() {
         LayoutOnMonitor(static_cast<std::int32_t>(drawn.size()),
                         RunHeight(settings.MaxPixelHeight.load()), monitor.workArea, monitor.dpi);
 
+    // Esc or the user's hand on the mouse stops the run at any wait.
+    RunStop stop;
     // Every wait of the run is on this schedule's precise timer.
     StepSchedule schedule = StartSchedule();
     TrailOverlay overlay;
     if (trails) {
         // Half a second before the photograph, as runs have always paused; it
         // also lets the window that started the run finish repainting first.
-        WaitNextStep(schedule, kScreenImageWaitMilliseconds);
+        if (!stop.Wait(schedule, kScreenImageWaitMilliseconds)) return;
         overlay = TrailOverlay::Open(layout, monitor.dpi);
     }
 
     ShowArrowCursor();
     // The first point's wait counts from here, not from before the picture.
     RestartSchedule(schedule);
-    for (std::size_t i = 0; i < drawn.size(); ++i) {
+    for (std::size_t i = 0; i < drawn.size() && !stop.Stopped(); ++i) {
         DrawCharacter(drawn[i], CellOrigin(layout, static_cast<std::int32_t>(i)), layout.Scale,
-                      overlay, schedule);
-        WaitNextStep(schedule, kPauseAfterCharacterMilliseconds);
+                      overlay, schedule, stop);
+        stop.Wait(schedule, kPauseAfterCharacterMilliseconds);
     }
-    overlay.FadeOut(schedule);
+    overlay.FadeOut(schedule, stop);
 }
 
 void ClockRunThread(void*) {

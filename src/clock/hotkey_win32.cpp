@@ -23,7 +23,9 @@ void RegisterClockHotkey() {
     Settings& settings = ProgramSettings();
     const SharedString modifiers = settings.ShortcutKeyModifiers.Get();
     const SharedString key = settings.ShortcutKey.Get();
-    if (RegisterHotKey(MainWindowHandle(), kClockHotkeyId, HotkeyModifierFlags(modifiers.View()),
+    // A held key would otherwise start one run per repeat of the keyboard.
+    if (RegisterHotKey(MainWindowHandle(), kClockHotkeyId,
+                       HotkeyModifierFlags(modifiers.View()) | MOD_NOREPEAT,
                        HotkeyKeyCode(key.View())))
         return;
     const std::string message = "Error: I could not register your selected hotkey " +

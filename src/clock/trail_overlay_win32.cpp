@@ -15,6 +15,11 @@ constexpr int kInkWidth = 5;
 constexpr int kFadeStep = 8;
 constexpr int kFadeWaitMilliseconds = 50;
 
+// A guest on the desktop: no taskbar button or Alt+Tab entry (a tool
+// window), never the active window, and with the layered style added below,
+// clicks pass through it to the window underneath.
+constexpr DWORD kGuestStyles = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT;
+
 // A click on the overlay must not activate it: it would take the focus from
 // the user's window, and Wine waits for a window manager when an active
 // window goes.
@@ -74,9 +79,9 @@ TrailOverlay TrailOverlay::Open(const ClockLayout& layout, int dpi) {
     const int width = layout.TotalWidth;
     const int height = layout.TotalHeight;
     // A borderless popup: its client area is the whole window.
-    overlay.window_.Reset(CreateWindowExA(WS_EX_CONTROLPARENT, kOverlayClass, "1", WS_POPUP,
-                                          layout.Left, layout.Top, width, height, nullptr, nullptr,
-                                          GetModuleHandleA(nullptr), nullptr));
+    overlay.window_.Reset(CreateWindowExA(WS_EX_CONTROLPARENT | kGuestStyles, kOverlayClass, "1",
+                                          WS_POPUP, layout.Left, layout.Top, width, height, nullptr,
+                                          nullptr, GetModuleHandleA(nullptr), nullptr));
     if (!overlay.window_) return overlay;
     overlay.layout_ = layout;
     const HWND window = overlay.window_.Get();
@@ -123,12 +128,12 @@ void TrailOverlay::InkTo(ScreenPoint point) {
     AnswerMessages();
 }
 
-void TrailOverlay::FadeOut(StepSchedule& schedule) {
+void TrailOverlay::FadeOut(StepSchedule& schedule, RunStop& stop) {
     if (!window_) return;
-    for (int alpha = kOpacity; alpha >= 0; alpha -= kFadeStep) {
+    for (int alpha = kOpacity; alpha >= 0 && !stop.Stopped(); alpha -= kFadeStep) {
         SetOpacity(window_.Get(), alpha);
         AnswerMessages();
-        WaitNextStep(schedule, kFadeWaitMilliseconds);
+        stop.Wait(schedule, kFadeWaitMilliseconds);
     }
     Close();
 }

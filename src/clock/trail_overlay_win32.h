@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "clock/clock_plan.h"
+#include "clock/run_stop_win32.h"
 #include "platform/handles.h"
 #include "platform/time.h"
 
@@ -34,8 +35,9 @@ public:
     // Inks a segment from the pen's position to the point and shows it.
     void InkTo(ScreenPoint point);
     // Fades the overlay from alpha 128 to 0 in 17 steps of 50 ms, on the run's
-    // schedule, then destroys it.
-    void FadeOut(StepSchedule& schedule);
+    // schedule, then destroys it; at once when the run is stopped, before the
+    // fade or during it.
+    void FadeOut(StepSchedule& schedule, RunStop& stop);
 
 private:
     void Close();

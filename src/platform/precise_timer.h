@@ -35,6 +35,10 @@ public:
     // the time has come.
     bool WaitUntilOrMessage(std::int64_t until);
 
+    // Waits until `until` or until `event` is signalled, whichever comes
+    // first. True when the time has come, false when the event came first.
+    bool WaitUntilOrSignal(std::int64_t until, HANDLE event);
+
 private:
     // Sets the timer to go off `microseconds` from now; false without a timer.
     bool Arm(std::int64_t microseconds);

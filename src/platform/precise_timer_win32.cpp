@@ -126,6 +126,18 @@ bool PreciseTimer::WaitUntilOrMessage(std::int64_t until) {
     return MonotonicMicroseconds() >= until;
 }
 
+bool PreciseTimer::WaitUntilOrSignal(std::int64_t until, HANDLE event) {
+    // As WaitUntil: never a step before its time, however early a timer ends.
+    for (std::int64_t left; (left = until - MonotonicMicroseconds()) > 0;) {
+        const HANDLE both[2] = {event, timer_.Get()};
+        const DWORD result = Arm(left) ? WaitForMultipleObjects(2, both, FALSE, INFINITE)
+                                       : WaitForSingleObject(event, WholeMilliseconds(left));
+        if (result == WAIT_OBJECT_0) return false;
+        if (result == WAIT_FAILED) Sleep(WholeMilliseconds(left));
+    }
+    return WaitForSingleObject(event, 0) != WAIT_OBJECT_0;
+}
+
 void AllowHighResolutionTimers(bool allowed) {
     g_highResolutionAllowed = allowed;
 }

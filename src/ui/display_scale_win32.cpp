@@ -19,9 +19,11 @@ int ScreenDpi() {
 }
 
 // Whether the window is per-monitor aware in the second version's way: laid
-// out for its monitor's DPI and laid out again when it moves. The first
-// version (Windows 8.1, early 10) lays dialogs out at the system DPI and
-// leaves them so, and the screen's DPI is that one.
+// out for its monitor's DPI and laid out again when it moves. Otherwise the
+// program is system aware (its manifest asks for nothing else), or per-monitor
+// aware in the first version's way where that is forced on every program
+// (Wine does): either way dialogs are laid out at the system DPI and stay so,
+// and the screen's DPI is that one.
 bool ScaledPerMonitor(HWND window) {
     using GetContextFunction = HANDLE(WINAPI*)(HWND);
     using EqualFunction = BOOL(WINAPI*)(HANDLE, HANDLE);

@@ -36,16 +36,20 @@ enum class SurfaceLayout { Pixels, DialogUnits };
 inline constexpr int kCurrentColour = -1;
 
 // Creates the control as child `id` of `parent` at the given rectangle, in the
-// parent's units for `layout` (dialog units are converted with MapDialogRect).
+// parent's units for `layout` (dialog units are converted with MapDialogRect,
+// the corner and the size each, as the dialog manager places a control).
 // Its style is WS_CHILD | WS_VISIBLE | SS_OWNERDRAW plus `style`: the overlay
-// passes WS_TABSTOP, the colour field and the drawing area WS_BORDER | SS_NOTIFY
-// (a click then reaches the parent as WM_COMMAND with STN_CLICKED, a double
-// click with STN_DBLCLK). The bitmap starts filled with the button-face colour,
-// with "MS Sans Serif" 8 pt selected, the window-text foreground, an opaque
-// background mode, pen width 1 and position (0, 0). Returns the control, or
-// null on failure. The surface is released with its window.
+// passes WS_TABSTOP, the drawing area WS_BORDER | SS_NOTIFY (a click then
+// reaches the parent as WM_COMMAND with STN_CLICKED, a double click with
+// STN_DBLCLK), and the colour field WS_TABSTOP as well: a tab stop reporting
+// clicks also shows the focus and is clicked by Space or Enter. `name` is its
+// window text, which it never paints: the name screen readers give it. The
+// bitmap starts filled with the button-face colour, with "MS Sans Serif" 8 pt
+// selected, the window-text foreground, an opaque background mode, pen width
+// 1 and position (0, 0). Returns the control, or null on failure. The surface
+// is released with its window.
 HWND CreateDrawingSurface(HWND parent, int id, int x, int y, int width, int height, DWORD style,
-                          SurfaceLayout layout);
+                          SurfaceLayout layout, const char* name = "");
 
 // Fits a surface to its control as it is now, after the window has been
 // scaled to another DPI: a bitmap of the new client size showing the old

@@ -40,10 +40,13 @@ void Forget(HWND control) {
 }
 
 void BlitToScreen(SurfaceState& surface, HDC target, const RECT& area) {
-    std::lock_guard guard(surface.lock);
-    if (!surface.dc) return;
-    BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top,
-           surface.dc.Get(), area.left, area.top, SRCCOPY);
+    {
+        std::lock_guard guard(surface.lock);
+        if (!surface.dc) return;
+        BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top,
+               surface.dc.Get(), area.left, area.top, SRCCOPY);
+    }
+    DrawFocusCue(surface.control, target, area);
 }
 
 void Paint(HWND control) {
@@ -62,6 +65,17 @@ LRESULT CALLBACK SurfaceProc(HWND control, UINT message, WPARAM wParam, LPARAM l
             return 0;
         case WM_ERASEBKGND:
             return 1;  // the bitmap covers every pixel
+        case WM_GETDLGCODE:
+            if (TakesKeyboard(control)) return KeyboardDialogCode(reinterpret_cast<MSG*>(lParam));
+            break;
+        case WM_KEYDOWN:
+            if (TakesKeyboard(control) && ClickByKey(control, wParam, lParam)) return 0;
+            break;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_UPDATEUISTATE:
+            if (TakesKeyboard(control)) InvalidateRect(control, nullptr, FALSE);
+            break;
         case WM_NCDESTROY:
             SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
             RemovePropA(control, kOriginalProcProperty);
@@ -217,11 +231,18 @@ void ShowOnScreen(SurfaceState& surface, RECT changed) {
 }
 
 HWND CreateDrawingSurface(HWND parent, int id, int x, int y, int width, int height, DWORD style,
-                          SurfaceLayout layout) {
+                          SurfaceLayout layout, const char* name) {
     RECT area{x, y, x + width, y + height};
-    if (layout == SurfaceLayout::DialogUnits) MapDialogRect(parent, &area);
+    if (layout == SurfaceLayout::DialogUnits) {
+        // As the dialog manager places a control of a template: its corner and
+        // its size each converted (its far corner converted can lie a pixel
+        // off), so that the control is exactly its size in dialog units.
+        RECT units{x, y, width, height};
+        MapDialogRect(parent, &units);
+        area = {units.left, units.top, units.left + units.right, units.top + units.bottom};
+    }
     const HWND control = CreateWindowExA(
-        0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_OWNERDRAW | style, area.left, area.top,
+        0, "STATIC", name, WS_CHILD | WS_VISIBLE | SS_OWNERDRAW | style, area.left, area.top,
         area.right - area.left, area.bottom - area.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
     if (!control) return nullptr;

@@ -49,3 +49,13 @@ std::shared_ptr<SurfaceState> FindSurface(HWND control);
 
 // Shows a changed part of the bitmap (pixels of the bitmap) on the screen.
 void ShowOnScreen(SurfaceState& surface, RECT changed);
+
+// The keyboard for a surface that is a tab stop reporting clicks (the colour
+// field); see surface_keyboard_win32.cpp.
+bool TakesKeyboard(HWND control);
+// The answer to WM_GETDLGCODE for such a surface.
+LRESULT KeyboardDialogCode(const MSG* message);
+// A key pressed on it: true when the key is one that clicks it.
+bool ClickByKey(HWND control, WPARAM key, LPARAM flags);
+// Draws its focus rectangle, when it has the focus, over `area` just copied.
+void DrawFocusCue(HWND control, HDC target, const RECT& area);

@@ -19,6 +19,11 @@
 //                                               points in order, repeats in a row dropped
 //   trace-start                  ok             the same, sampling in the background while
 //   trace-end MS [QUIET]         ok X,Y ...     other commands run, MS counted from the start
+//   trace-end-timed MS [QUIET]   ok X,Y,T ...   the same, each point with the moment it was
+//                                               first seen: T in ms of the system's monotonic
+//                                               raw clock (Python's CLOCK_MONOTONIC_RAW)
+//   window CAPTION               ok HWND        opens a window over the screen, on a
+//                                               thread of its own: another program's window
 //   boxes CAPTION                ok N TEXT...   message boxes with the caption and their
 //                                               texts, tab-separated
 //   press CAPTION                ok N           presses OK on each such box
@@ -115,6 +120,41 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return static_cast<LRESULT>(result);
 }
 
+// Wine's performance counter is the system's monotonic raw clock.
+double MonotonicMilliseconds() {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+// A window over the screen with a message loop of its own: a program
+// that has the keyboard focus, and under the pointer, so that Wine learns the
+// pointer's moves from the display at once.
+HWND OpenWindow(const std::string& caption) {
+    std::atomic<HWND> made{nullptr};
+    std::thread([&made, caption] {
+        WNDCLASSA plain{};
+        plain.lpfnWndProc = DefWindowProcA;
+        plain.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+        plain.lpszClassName = "SpindriftProbeWindow";
+        RegisterClassA(&plain);
+        // A pixel short of the screen's size: Wine confines the pointer to a
+        // full-screen window that has the focus.
+        const HWND window =
+            CreateWindowExA(0, plain.lpszClassName, caption.c_str(), WS_POPUP | WS_VISIBLE, 0, 0,
+                            GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1,
+                            nullptr, nullptr, nullptr, nullptr);
+        made = window ? window : HWND_MESSAGE;
+        MSG message;
+        while (GetMessageA(&message, nullptr, 0, 0) > 0)
+            DispatchMessageA(&message);
+    }).detach();
+    while (!made)
+        Sleep(5);
+    return made == HWND_MESSAGE ? nullptr : made.load();
+}
+
 // The cursor, sampled about every millisecond on a thread of its own, so that
 // the probe can work windows while it traces.
 class CursorTrace {
@@ -122,6 +162,7 @@ class CursorTrace {
     void Start() {
         Stop();
         points_.clear();
+        times_.clear();
         start_ = lastChange_ = GetTickCount();
         moved_ = false;
         stop_ = false;
@@ -130,7 +171,7 @@ class CursorTrace {
 
     // Waits until the cursor has moved and then stood still for `quiet` ms (0:
     // never), or until `milliseconds` have passed since the start.
-    std::string Finish(int milliseconds, int quiet) {
+    std::string Finish(int milliseconds, int quiet, bool timed) {
         for (;;) {
             const DWORD now = GetTickCount();
             {
@@ -143,8 +184,10 @@ class CursorTrace {
         Stop();
         std::ostringstream out;
         out << "ok";
-        for (const POINT& p : points_)
-            out << ' ' << p.x << ',' << p.y;
+        for (std::size_t i = 0; i < points_.size(); ++i) {
+            out << ' ' << points_[i].x << ',' << points_[i].y;
+            if (timed) out << ',' << times_[i];
+        }
         return out.str();
     }
 
@@ -161,6 +204,7 @@ class CursorTrace {
                     moved_ = !points_.empty();
                     if (moved_) lastChange_ = GetTickCount();
                     points_.push_back(now);
+                    times_.push_back(MonotonicMilliseconds());
                 }
             }
             Sleep(1);
@@ -176,6 +220,7 @@ class CursorTrace {
     std::atomic<bool> stop_{false};
     std::mutex lock_;
     std::vector<POINT> points_;
+    std::vector<double> times_;
     DWORD start_ = 0;
     DWORD lastChange_ = 0;
     bool moved_ = false;
@@ -261,11 +306,15 @@ std::string Run(const std::string& line) {
         SetCursorPos(x, y);
         return "ok";
     }
-    if (command == "trace" || command == "trace-end") {
+    if (command == "trace" || command == "trace-end" || command == "trace-end-timed") {
         int ms = 0, quiet = 0;
         in >> ms >> quiet;
         if (command == "trace") g_trace.Start();
-        return g_trace.Finish(ms, quiet);
+        return g_trace.Finish(ms, quiet, command == "trace-end-timed");
+    }
+    if (command == "window") {
+        const HWND window = OpenWindow(rest());
+        return window ? "ok " + WindowNumber(window) : "error no window";
     }
     if (command == "trace-start") {
         g_trace.Start();

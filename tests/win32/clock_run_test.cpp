@@ -278,6 +278,10 @@ TEST_F(ClockRun, TrailsInkAHalfTransparentPictureOfTheScreenAndLeaveTheClipboard
     EXPECT_EQ(GetWindowLongA(overlay, GWL_EXSTYLE) & WS_EX_CONTROLPARENT, WS_EX_CONTROLPARENT);
     EXPECT_EQ(GetWindowLongA(overlay, GWL_STYLE) & (WS_CAPTION | WS_BORDER), 0);
     EXPECT_EQ(GetWindow(overlay, GW_OWNER), nullptr);
+    // A guest: no taskbar button, never active, and clicks go to the window below.
+    const LONG guest = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT;
+    EXPECT_EQ(GetWindowLongA(overlay, GWL_EXSTYLE) & guest, guest);
+    EXPECT_NE(WindowFromPoint(POINT{layout.Left + 100, layout.Top + 100}), overlay);
     BYTE alpha = 0;
     DWORD flags = 0;
     EXPECT_TRUE(GetLayeredWindowAttributes(overlay, nullptr, &alpha, &flags));
@@ -342,6 +346,51 @@ TEST_F(ClockRun, TrailsOverARowWiderThanTheScreenShowTheScreenWhereItLies) {
     EXPECT_EQ(SurfaceBitmapPixel(picture, screenLeft - 1, y), GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(SurfaceBitmapPixel(picture, 0, y), GetSysColor(COLOR_BTNFACE));
     EXPECT_TRUE(WaitUntil([] { return ActiveClockRuns() == 0; }, 30000));
+}
+
+// Whether another program could take Esc as its hotkey now (and it gives it back).
+bool EscapeFree() {
+    OwnedWindow other(CreateWindowExA(0, "STATIC", "other", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                      nullptr, nullptr));
+    if (!RegisterHotKey(other.Get(), 77, 0, VK_ESCAPE)) return false;
+    UnregisterHotKey(other.Get(), 77);
+    return true;
+}
+
+TEST_F(ClockRun, EscStopsEveryRunAtOnceAndIsTheProgramsOnlyWhileRunsExist) {
+    Settings& s = ProgramSettings();
+    s.LeaveMouseTrails = 1;
+    s.SlowdownFactor = 50;
+    const std::string drawn = DrawnNow();
+    EXPECT_TRUE(EscapeFree());
+    StartClockRun();
+    StartClockRun();
+    ASSERT_TRUE(AwaitTrailOverlay());
+    EXPECT_TRUE(WaitUntil([] { return !EscapeFree(); }));
+    Sleep(300);
+    INPUT escape[2] = {};
+    escape[0].type = escape[1].type = INPUT_KEYBOARD;
+    escape[0].ki.wVk = escape[1].ki.wVk = VK_ESCAPE;
+    escape[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, escape, sizeof(INPUT));
+    const DWORD pressed = GetTickCount();
+    ASSERT_TRUE(WaitUntil([] { return ActiveClockRuns() == 0; }, 3000));
+    EXPECT_LT(GetTickCount() - pressed, 1000u) << "long before the runs would have ended";
+    EXPECT_FALSE(TrailOverlayWindow());
+    EXPECT_NE(CursorNow(), PlannedPoints(drawn).back()) << "the runs did not finish";
+    EXPECT_TRUE(WaitUntil(EscapeFree)) << "Esc given back after the last run";
+}
+
+// The cursor put elsewhere by anyone but a run is the user's hand.
+TEST_F(ClockRun, TheHandOnTheMouseStopsTheRunWhereItPutTheCursor) {
+    ProgramSettings().SlowdownFactor = 30;
+    SetCursorPos(1, 1);
+    StartClockRun();
+    ASSERT_TRUE(WaitUntil([] { return !(CursorNow() == ScreenPoint{1, 1}); }));
+    Sleep(100);
+    SetCursorPos(5, 7);
+    ASSERT_TRUE(WaitUntil([] { return ActiveClockRuns() == 0; }, 3000));
+    EXPECT_EQ(CursorNow(), (ScreenPoint{5, 7}));
 }
 
 TEST_F(ClockRun, AnEmptyTimeTextMovesNothingButStillFadesItsOverlay) {

@@ -171,34 +171,36 @@ TEST_F(CreatorCommands, LoadSetMakesEmptySlotsPlainAndFilledOnesBold) {
             << s;
 }
 
-TEST_F(CreatorCommands, ALoadOfAFileHeldOpenElsewhereSaysSoAndKeepsTheSet) {
+TEST_F(CreatorCommands, ALoadOfAFileThatCannotBeReadSaysSoAndKeepsTheSet) {
     CreatorSession creator;
     ASSERT_TRUE(creator.Window());
     ProgramCharacterSet().SetSlot(5, "11,12, 13,14");
     ProgramCreatorState().UnsavedCharacters = 1;
-    const std::string name = dir_ / "busy.set";
-    WriteBytes(name, "1,2\r\n");
-    ExclusiveHold hold(name);
-    ASSERT_TRUE(hold.Held());
-
     MessageBoxWatcher error("Error");
     MessageBoxWatcher loaded("Loaded Successfully");
-    LoadSetNamed(" " + name);
-    ASSERT_EQ(error.Boxes().size(), 1u);
-    EXPECT_NE(error.Boxes()[0].texts.find("Error: I could not read the file " + name +
-                                          " -- it may be in use by another program."),
-              std::string::npos);
-    EXPECT_EQ(error.Boxes()[0].owner, nullptr);
-    EXPECT_TRUE(loaded.Boxes().empty());
-    EXPECT_EQ(ProgramCharacterSet().Slot(5), "11,12, 13,14");
-    EXPECT_EQ(ProgramCreatorState().UnsavedCharacters, 1);
-    EXPECT_EQ(creator.OwnerSetBoxText(), "");
-    EXPECT_EQ(SettingsFile(), "(none)");
+    for (const Unreadable why : {Unreadable::HeldOpen, Unreadable::TooLarge}) {
+        SCOPED_TRACE(Describe(why));
+        const std::string name = dir_ / (std::string(Describe(why)) + ".set");
+        UnreadableFile unreadable(name, why);
+        ASSERT_TRUE(unreadable.Ready());
+        const std::size_t errorsBefore = error.Boxes().size();
+        LoadSetNamed(" " + name);
+        ASSERT_EQ(error.Boxes().size(), errorsBefore + 1);
+        EXPECT_NE(error.Boxes().back().texts.find("Error: I could not read the file " + name +
+                                                  " -- it may be in use by another program."),
+                  std::string::npos);
+        EXPECT_EQ(error.Boxes().back().owner, nullptr);
+        EXPECT_TRUE(loaded.Boxes().empty());
+        EXPECT_EQ(ProgramCharacterSet().Slot(5), "11,12, 13,14");
+        EXPECT_EQ(ProgramCreatorState().UnsavedCharacters, 1);
+        EXPECT_EQ(creator.OwnerSetBoxText(), "");
+        EXPECT_EQ(SettingsFile(), "(none)");
+    }
 
     // A name that is not a plain file ends the command without a word.
     LoadSetNamed(dir_ / "missing.set");
     LoadSetNamed(dir_.Path());
-    EXPECT_EQ(error.Boxes().size(), 1u);
+    EXPECT_EQ(error.Boxes().size(), 2u);
     EXPECT_TRUE(loaded.Boxes().empty());
 }
 

@@ -10,6 +10,7 @@
 #include "base/number_text.h"
 #include "charset/character_set.h"
 #include "charset/creator_layout.h"
+#include "charset/creator_open_win32.h"
 #include "charset/creator_state.h"
 #include "charset/glyph_fields.h"
 #include "charset/recording_rules.h"
@@ -362,6 +363,40 @@ TEST_F(CreatorRecording, AViewDuringARecordingIsIgnored) {
     EXPECT_EQ(ProgramCreatorState().LastViewedSlot, -1);
     EXPECT_EQ(Count(kBlue), 0);
     StopWithSpace();
+}
+
+// A finishing recording frees its slot a moment before its task ends; a
+// record command in that moment starts the next recording. Hammered: each
+// recording is stopped and the next one asked for until it starts, so that it
+// starts as close to the last one's end as the window allows. A recording
+// that runs is always counted, and closing waits for it.
+TEST_F(CreatorRecording, ARecordingStartedAsTheLastOneEndsIsWaitedFor) {
+    ASSERT_TRUE(creator_.Window());
+    const CreatorWindow* open = OpenCreator();
+    ASSERT_NE(open, nullptr);
+    CreatorState& state = ProgramCreatorState();
+    auto startNext = [&] {
+        // Stopped when this returns; asked again and again until it starts.
+        creator_.Send(kStopRecordingId);
+        const DWORD began = GetTickCount();
+        while (state.RecordingActive == 0 && GetTickCount() - began < 5000) {
+            creator_.Post(kRecordButtonBase + 1);
+            for (int spin = 0; spin < 200 && state.RecordingActive == 0; ++spin)
+                Sleep(0);
+        }
+        return state.RecordingActive != 0;
+    };
+    int uncounted = 0;
+    for (int round = 0; round < 40; ++round) {
+        ASSERT_TRUE(startNext()) << round;
+        Sleep(1); // time for the last task to end
+        // Nothing stops this recording but the next round.
+        uncounted += open->recordingTasks.load() == 0;
+    }
+    EXPECT_EQ(uncounted, 0);
+    ASSERT_TRUE(startNext());
+    ASSERT_TRUE(creator_.Close());
+    EXPECT_EQ(creator_.SlotWhenEnded(), -1);
 }
 
 TEST_F(CreatorRecording, QuittingFromAnAnimatedViewStopsItsDrawingAtOnce) {

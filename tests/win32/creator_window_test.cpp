@@ -77,9 +77,19 @@ TEST(CreatorWindow, ControlsStandWhereTheyBelongInCreationOrder) {
     for (int id : {1034, 1023, 1033, 1030, 1031, 1032}) expected.push_back(id);
     EXPECT_EQ(ids, expected);
 
-    ExpectAt(window, 1001, 5, 5, 155, 200);
+    // The drawing area placed as the dialog manager places a template's
+    // control, its corner and its size each converted: exactly the 155 x 200
+    // units its recordings are measured in.
+    RECT area{5, 5, 155, 200};
+    MapDialogRect(window, &area);
+    const RECT placed = ClientRectOf(creator.Control(1001));
+    EXPECT_EQ(placed.left, area.left);
+    EXPECT_EQ(placed.top, area.top);
+    EXPECT_EQ(placed.right - placed.left, area.right);
+    EXPECT_EQ(placed.bottom - placed.top, area.bottom);
     EXPECT_TRUE(GetWindowLongA(creator.Control(1001), GWL_STYLE) & WS_BORDER);
     EXPECT_TRUE(GetWindowLongA(creator.Control(1001), GWL_STYLE) & SS_NOTIFY);
+    EXPECT_EQ(AccessibleName(creator.Control(1001)), "Drawing area");
     const char* labels[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", ":", "AM", "PM"};
     const int rows[] = {5, 20, 35, 50, 65, 80, 95, 110, 125, 140, 160, 175, 190};
     for (int s = 0; s < 13; ++s) {

@@ -7,6 +7,8 @@
 
 #include "charset/creator_fonts_win32.h"
 #include "charset/creator_layout.h"
+#include "charset/creator_open_win32.h"
+#include "charset/creator_scale_win32.h"
 #include "charset/creator_window.h"
 #include "creator_session.h"
 #include "main_window_fixture.h"
@@ -40,6 +42,14 @@ int CountBluish(HWND area) {
     return count;
 }
 
+// A child's window rectangle in its parent's client pixels.
+RECT PlacedIn(HWND parent, HWND child) {
+    RECT placed{};
+    GetWindowRect(child, &placed);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&placed), 2);
+    return placed;
+}
+
 // The message a window gets when it has moved to a monitor of another scale;
 // here the scale it has, the only one Wine knows.
 void SendDpiChanged(HWND window) {
@@ -62,21 +72,23 @@ TEST_F(DisplayScale, WmDpiChangedRemakesFontsAndSurfacesAndLeaksNothing) {
     ASSERT_GT(blueBefore, 0);
     const std::vector<long> before = LiveHandleCounts();
 
-    // Larger, then back to its size, then as it is.
+    // Larger and a little off its place, then back, then as it is.
     RECT client{};
     GetClientRect(area, &client);
-    RECT outer{};
-    GetWindowRect(area, &outer);
+    const RECT outer = PlacedIn(creator.Window(), area);
     const SIZE sizes[] = {{(outer.right - outer.left) * 3 / 2, (outer.bottom - outer.top) * 3 / 2},
                           {outer.right - outer.left, outer.bottom - outer.top},
                           {outer.right - outer.left, outer.bottom - outer.top}};
-    for (const SIZE& size : sizes) {
+    const POINT places[] = {
+        {outer.left + 2, outer.top + 1}, {outer.left, outer.top}, {outer.left, outer.top}};
+    for (int step = 0; step < 3; ++step) {
+        const SIZE size = sizes[step];
         const HFONT oldPreview = FontOf(preview);
         const HFONT oldView = FontOf(creator.Control(kViewButtonBase + 2));
         const HFONT oldPlain = FontOf(creator.Control(kViewButtonBase + 3));
         const HFONT windowFont = FontOf(creator.Control(kRecordButtonBase + 2));
-        SetWindowPos(area, nullptr, 0, 0, size.cx, size.cy,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(area, nullptr, places[step].x, places[step].y, size.cx, size.cy,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
         SendDpiChanged(creator.Window());
         SendDpiChanged(window_);
         ASSERT_TRUE(creator.Flush());
@@ -102,6 +114,13 @@ TEST_F(DisplayScale, WmDpiChangedRemakesFontsAndSurfacesAndLeaksNothing) {
         EXPECT_EQ(bitmap.cx, client.right);
         EXPECT_EQ(bitmap.cy, client.bottom);
         EXPECT_GT(CountBluish(area), blueBefore / 2);
+        // Samples are taken from where the area lies, not from where its
+        // dialog units would put it.
+        const AreaGeometry measured = AreaNow(*OpenCreator());
+        EXPECT_EQ(measured.origin.x, places[step].x);
+        EXPECT_EQ(measured.origin.y, places[step].y);
+        EXPECT_EQ(measured.scale.width, size.cx);
+        EXPECT_EQ(measured.scale.height, size.cy);
     }
     EXPECT_EQ(LiveHandleCounts(), before);
 }

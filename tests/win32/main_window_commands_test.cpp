@@ -210,6 +210,34 @@ TEST_F(MainWindowCommands, CustomColoursAreKeptFromOneOpeningToTheNext) {
     EXPECT_EQ(shown, RGB(10, 120, 230));
 }
 
+// After the check box in the tab order; it shows when it has the focus, and
+// Space or Enter opens the colour dialog as a click does.
+TEST_F(MainWindowCommands, TheColourFieldWorksFromTheKeyboard) {
+    const HWND field = Control(kTrailsColorSwatch);
+    EXPECT_EQ(GetNextDlgTabItem(window_, Control(kTrailsCheckBox), FALSE), field);
+    ShowActive();
+    SetFocus(field);
+    SendMessageA(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    const auto focusShown = [&] {  // a dot of the focus rectangle, one pixel inside the border
+        PumpMessages();
+        RECT client{};
+        GetClientRect(field, &client);
+        const COLORREF fill = WindowPixel(field, client.right / 2, client.bottom / 2);
+        for (int x = 1; x < client.right - 1; ++x)
+            if (WindowPixel(field, x, 1) != fill) return true;
+        return false;
+    };
+    EXPECT_TRUE(WaitUntil(focusShown, 3000));
+    for (const WPARAM key : {WPARAM(VK_SPACE), WPARAM(VK_RETURN)}) {
+        DialogDriver driver("Color", [](HWND dialog) { Press(dialog, IDCANCEL); });
+        MSG press{field, WM_KEYDOWN, key, 1, 0, {}};
+        EXPECT_TRUE(IsDialogMessageA(window_, &press));
+        EXPECT_TRUE(driver.Acted()) << key;
+    }
+    SetFocus(Control(kShowNowButton));
+    EXPECT_TRUE(WaitUntil([&] { return !focusShown(); }, 3000));
+}
+
 TEST_F(MainWindowCommands, CancellingTheColourDialogMeansNoColour) {
     ProgramSettings().TrailsColor = RGB(0, 0, 255);
     {
@@ -282,28 +310,30 @@ TEST_F(BrowseCommand, AReadableSetIsLoadedShownAndCounted) {
     EXPECT_EQ(SettingsFileBytes(), ExpectedSettingsFile{}.Bytes());
 }
 
-TEST_F(BrowseCommand, ASetHeldOpenElsewhereIsReportedAndChangesNothing) {
-    TempFolder dir;
-    WriteBytes(dir / "busy.set", "10,20\r\n");
-    ExclusiveHold hold(dir / "busy.set");
-    ASSERT_TRUE(hold.Held());
-    ProgramCharacterSet().Load(SetInUse());
-    MessageBoxWatcher loaded("Loaded Successfully");
-    MessageBoxWatcher errors("Error");
-    Browse(dir / "busy.set");
+TEST_F(BrowseCommand, ASetThatCannotBeReadIsReportedAndChangesNothing) {
+    for (const Unreadable why : {Unreadable::HeldOpen, Unreadable::TooLarge}) {
+        SCOPED_TRACE(Describe(why));
+        TempFolder dir;
+        UnreadableFile unreadable(dir / "busy.set", why);
+        ASSERT_TRUE(unreadable.Ready());
+        ProgramCharacterSet().Load(SetInUse());
+        MessageBoxWatcher loaded("Loaded Successfully");
+        MessageBoxWatcher errors("Error");
+        Browse(dir / "busy.set");
 
-    EXPECT_TRUE(loaded.Boxes().empty());
-    const auto boxes = errors.Boxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_NE(boxes[0].texts.find("Error: I could not read the file " + (dir / "busy.set") +
-                                  " -- it may be in use by another program."),
-              std::string::npos)
-        << boxes[0].texts;
-    EXPECT_EQ(boxes[0].owner, nullptr);
-    EXPECT_TRUE(boxes[0].exStyle & WS_EX_TOPMOST); // system modal
-    EXPECT_EQ(Text(kCharacterSetBox), "Default.set");
-    EXPECT_EQ(ProgramCharacterSet().All(), SetInUse());
-    EXPECT_FALSE(SettingsFileExists());
+        EXPECT_TRUE(loaded.Boxes().empty());
+        const auto boxes = errors.Boxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_NE(boxes[0].texts.find("Error: I could not read the file " + (dir / "busy.set") +
+                                      " -- it may be in use by another program."),
+                  std::string::npos)
+            << boxes[0].texts;
+        EXPECT_EQ(boxes[0].owner, nullptr);
+        EXPECT_TRUE(boxes[0].exStyle & WS_EX_TOPMOST); // system modal
+        EXPECT_EQ(Text(kCharacterSetBox), "Default.set");
+        EXPECT_EQ(ProgramCharacterSet().All(), SetInUse());
+        EXPECT_FALSE(SettingsFileExists());
+    }
 }
 
 TEST_F(BrowseCommand, CancellingDoesNothing) {

@@ -41,7 +41,8 @@ const ExpectedControl kControls[] = {
     {2015, "Edit", "", {70, 65, 40, 15}, kNumber, WS_EX_CLIENTEDGE},
     {2021, "Button", "Leave mouse trails (OS dependent)", {120, 67, 130, 8},
      kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 0},
-    {2031, "Static", "", {250, 67, 30, 10}, kChild | WS_BORDER | SS_NOTIFY | SS_OWNERDRAW, 0},
+    {2031, "Static", "Trails colour", {250, 67, 30, 10},
+     kChild | WS_BORDER | SS_NOTIFY | SS_OWNERDRAW | WS_TABSTOP, 0},
     {2018, "Static", "Slowdown factor:", {5, 87, 60, 10}, kLabel, 0},
     {2017, "Edit", "", {70, 85, 40, 15}, kNumber, WS_EX_CLIENTEDGE},
     {2020, "Static", "Acceleration factor:", {120, 87, 65, 8}, kLabel, 0},
@@ -202,6 +203,8 @@ TEST_F(MainWindowLayout, TheColourFieldIsADrawingSurfaceOfItsSize) {
     EXPECT_EQ(bitmap.cy, client.bottom);
     // Its border lies inside the rectangle.
     EXPECT_EQ(client.right, want.right - want.left - 2);
+    // It never paints its text, which names it for screen readers.
+    EXPECT_EQ(AccessibleName(Control(kTrailsColorSwatch)), "Trails colour");
 }
 
 using RefreshMainWindowTest = MainWindowTest;

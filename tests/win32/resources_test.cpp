@@ -49,12 +49,13 @@ TEST(ProgramResources, TheManifestAsksForCommonControlsSix) {
 
 TEST(ProgramResources, TheManifestDeclaresPerMonitorDpiAwareness) {
     const std::string manifest = ProgramManifest();
-    // Per-monitor v2, falling back to v1 (and to system awareness where only
-    // dpiAware is read), in the asm.v3 windowsSettings of the application.
+    // Per-monitor v2, falling back to system awareness (never to v1, which
+    // leaves dialogs unscaled), in the asm.v3 windowsSettings of the
+    // application.
     EXPECT_NE(manifest.find("<application xmlns=\"urn:schemas-microsoft-com:asm.v3\">"),
               std::string::npos);
-    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
-    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
+    EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find(">PerMonitorV2, System</dpiAwareness>"), std::string::npos);
 }
 
 TEST(ProgramResources, TheManifestAsksForUtf8) {

@@ -100,18 +100,9 @@ TEST(ReadSetFile, AFileThatCannotBeReadLeavesTheSetInUse) {
 
     // One byte more than the program will hold in memory (a sparse file).
     const std::string huge = dir / "huge.set";
-    {
-        HANDLE file = CreateFileA(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        LARGE_INTEGER end{};
-        end.QuadPart = static_cast<LONGLONG>(kMaxReadableFileSize) + 1;
-        const bool sized = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
-        CloseHandle(file);
-        ASSERT_TRUE(sized);
-    }
+    ASSERT_TRUE(MakeFileOfSize(huge, kMaxReadableFileSize + 1));
     set.Load(SetInUse());
-    ExpectNothingLoaded(ReadSetFileInto(huge, set), false, true);
+    ExpectNothingLoaded(ReadSetFileInto(huge, set), true, true);
     EXPECT_EQ(set.All(), SetInUse());
 }
 

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/files.h"
+
 namespace {
 
 void RemoveTree(const std::string& folder) {
@@ -57,10 +59,35 @@ bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool MakeFileOfSize(const std::string& path, unsigned long long size) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER end{};
+    end.QuadPart = static_cast<LONGLONG>(size);
+    const bool sized = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    CloseHandle(file);
+    return sized;
+}
+
 ExclusiveHold::ExclusiveHold(const std::string& path)
     : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr)) {}
 
 ExclusiveHold::~ExclusiveHold() {
     if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+}
+
+UnreadableFile::UnreadableFile(const std::string& path, Unreadable why) {
+    if (why == Unreadable::TooLarge) {
+        ready_ = MakeFileOfSize(path, kMaxReadableFileSize + 1);
+        return;
+    }
+    WriteBytes(path, "10,20\r\n");
+    hold_ = std::make_unique<ExclusiveHold>(path);
+    ready_ = hold_->Held();
+}
+
+const char* Describe(Unreadable why) {
+    return why == Unreadable::TooLarge ? "too large to hold" : "held open elsewhere";
 }

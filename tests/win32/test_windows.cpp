@@ -4,7 +4,10 @@
 #include <mutex>
 #include <thread>
 
+#include <oleacc.h>
+
 #include "platform/handles.h"
+#include "platform/system_library.h"
 
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMilliseconds) {
     const DWORD start = GetTickCount();
@@ -48,6 +51,34 @@ std::string ChildTexts(HWND window) {
     std::string texts;
     EnumChildWindows(window, CollectText, reinterpret_cast<LPARAM>(&texts));
     return texts;
+}
+
+std::string AccessibleName(HWND control) {
+    using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
+    const HMODULE oleacc = LoadSystemLibrary("oleacc.dll");
+    const auto fromWindow = LibraryEntry<FromWindow>(oleacc, "AccessibleObjectFromWindow");
+    IAccessible* accessible = nullptr;
+    std::string name = "(no answer)";
+    if (fromWindow &&
+        SUCCEEDED(fromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                             reinterpret_cast<void**>(&accessible)))) {
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR text = nullptr;
+        if (accessible->get_accName(self, &text) == S_OK && text) {
+            name.assign(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr,
+                                                                     0, nullptr, nullptr)),
+                        '\0');
+            WideCharToMultiByte(CP_UTF8, 0, text, -1, name.data(), static_cast<int>(name.size()),
+                                nullptr, nullptr);
+            name.pop_back(); // the terminator
+            SysFreeString(text);
+        }
+        accessible->Release();
+    }
+    if (oleacc) FreeLibrary(oleacc);
+    return name;
 }
 
 struct MessageBoxWatcher::State {

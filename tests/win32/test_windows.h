@@ -28,6 +28,10 @@ HWND FindTopLevelWindow(const char* className, const char* caption);
 // The texts of a window's child controls, joined with "|".
 std::string ChildTexts(HWND window);
 
+// The name a screen reader gives a control, asked of the system's
+// accessibility layer (oleacc); "(no answer)" when it gives none.
+std::string AccessibleName(HWND control);
+
 // Watches, from a thread of its own, for message boxes with a caption, notes
 // what each one says and answers it with `answer` (OK unless told otherwise:
 // IDYES or IDNO for a question), until it is destroyed.
