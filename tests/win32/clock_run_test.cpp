@@ -296,15 +296,19 @@ TEST_F(ClockRun, TrailsInkAHalfTransparentPictureOfTheScreenAndLeaveTheClipboard
     EXPECT_NE(SurfaceBitmapPixel(picture, 4, 200), kBackdrop);
     EXPECT_EQ(SurfaceBitmapPixel(picture, 5, 200), kBackdrop);
     // Ink: the first character's first point, the middle of its first stroke
-    // and its last point, in overlay coordinates.
+    // and of its second, given in its recording's units (scaled to the screen).
     const int cell = SlotForCharacter(drawn[0]) * 10;
+    const auto pixel = [&](int x, int y) {
+        const ScreenPoint at = OverlayPoint(layout, {ScreenCoordinate(layout.Left, layout.Scale, x),
+                                                     ScreenCoordinate(layout.Top, layout.Scale, y)});
+        return SurfaceBitmapPixel(picture, at.x, at.y);
+    };
     EXPECT_TRUE(WaitUntil([&] {
         PumpMessages();
-        return SurfaceBitmapPixel(picture, 20 + cell, 30) == kInk &&
-               SurfaceBitmapPixel(picture, 40 + cell, 30) == kInk &&
-               SurfaceBitmapPixel(picture, 60 + cell, 60) == kInk;
+        return pixel(20 + cell, 30) == kInk && pixel(40 + cell, 30) == kInk &&
+               pixel(60 + cell, 60) == kInk;
     }));
-    EXPECT_EQ(SurfaceBitmapPixel(picture, 40 + cell, 60), kBackdrop);
+    EXPECT_EQ(pixel(40 + cell, 60), kBackdrop);
 
     // A click on the overlay (the cursor is over it) leaves the focus where it was.
     INPUT click[2] = {};
