@@ -423,14 +423,14 @@ TEST_F(ClockRun, AnEmptyTimeTextMovesNothingButStillFadesItsOverlay) {
 TEST_F(ClockRun, ARunBesideTheCreatorsAnimatedViewIsWrittenWhole) {
     CreatorSession creator;
     ASSERT_TRUE(creator.Window());
-    std::string view = "40,40"; // 20 segments: about 200 ms
+    std::string view = "40,40";  // 20 segments: about 200 ms
     for (int i = 1; i <= 20; ++i)
         view += ", " + std::to_string(40 + 4 * i) + "," + std::to_string(40 + 6 * i);
-    ProgramCharacterSet().SetSlot(kAmSlot, view); // a slot the 24-hour time never draws
+    ProgramCharacterSet().SetSlot(kAmSlot, view);  // a slot the 24-hour time never draws
     for (int attempt = 0; attempt < 3; ++attempt) {
         const std::string drawn = DrawnNow();
         SetCursorPos(1, 1);
-        ProgramCreatorState().LastViewedSlot = kAmSlot; // the next view is animated
+        ProgramCreatorState().LastViewedSlot = kAmSlot;  // the next view is animated
         creator.Post(kViewButtonBase + kAmSlot);
         ASSERT_TRUE(WaitUntil([] { return !(CursorNow() == ScreenPoint{1, 1}); }));
         StartClockRun();
