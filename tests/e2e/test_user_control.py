@@ -64,7 +64,6 @@ class UserInControl(RunTracing, ProgramTest):
         self.assert_one_run_along_the_plan(trace, plans)
 
     def test_a_run_started_while_the_last_one_fades_makes_all_its_moves(self):
-        """The cursor lying still where a run left it is no hand, however long it lies."""
         self.probe.ask(f"edit {self.window} {SLOWDOWN} {QUICK}")
         self.probe.ask("trace-start")
         self.show_now()
