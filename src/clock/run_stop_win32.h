@@ -8,8 +8,8 @@
 // and the run's thread ends as after a whole run. Esc belongs to the program
 // only while runs exist: a thread of its own holds it as a system-wide key for
 // as long as the first of them has not ended, and lets it go after the last.
-// Both are seen as the system reports them: under Wine, only a move over a
-// window of a Windows program, and Esc only while such a window has the focus.
+// Under Wine the program learns of both only as Wine does: of a hand's move
+// over a window of a Windows program, of Esc while such a window has the focus.
 
 #include <windows.h>
 

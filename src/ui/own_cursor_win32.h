@@ -11,8 +11,8 @@
 #include "base/screen_rect.h"
 
 // The program's turn with the cursor. While one is held, no other part of the
-// program looks at the cursor or moves it: a check and the move after it are
-// one step, with no other move between them.
+// program moves the cursor or checks it for the hand: a check and the move
+// after it are one step, with no other move between them.
 class OwnCursorTurn {
   public:
     OwnCursorTurn();
@@ -37,4 +37,5 @@ class OwnCursorTurn {
 };
 
 // Puts the cursor at `point` as the program's own move, whatever the hand did.
+// Its turn may wait for a run's check of the hand: at most a moment.
 void MoveCursorAsOwn(ScreenPoint point);
