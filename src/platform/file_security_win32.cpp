@@ -1,7 +1,5 @@
 #include "platform/file_security_win32.h"
 
-#include <aclapi.h>
-
 #include <cstring>
 
 #include "platform/system_library.h"
@@ -9,10 +7,13 @@
 namespace {
 
 // advapi32 pulls in other DLLs, so it is loaded from the system folder by the
-// first replace that asks, and kept.
+// first replace that asks, and kept. The kernel object calls work on the
+// handle alone: nothing is opened again by name, which a file marked for
+// deletion would refuse.
 struct SecurityEntries {
-    decltype(&GetSecurityInfo) get = nullptr;
-    decltype(&SetSecurityInfo) set = nullptr;
+    decltype(&GetKernelObjectSecurity) get = nullptr;
+    decltype(&SetKernelObjectSecurity) set = nullptr;
+    decltype(&GetSecurityDescriptorDacl) dacl = nullptr;
     decltype(&GetSecurityDescriptorControl) control = nullptr;
 };
 
@@ -20,8 +21,9 @@ const SecurityEntries& Security() {
     static const SecurityEntries entries = [] {
         const HMODULE advapi = LoadSystemLibrary("advapi32.dll");
         SecurityEntries found;
-        found.get = LibraryEntry<decltype(found.get)>(advapi, "GetSecurityInfo");
-        found.set = LibraryEntry<decltype(found.set)>(advapi, "SetSecurityInfo");
+        found.get = LibraryEntry<decltype(found.get)>(advapi, "GetKernelObjectSecurity");
+        found.set = LibraryEntry<decltype(found.set)>(advapi, "SetKernelObjectSecurity");
+        found.dacl = LibraryEntry<decltype(found.dacl)>(advapi, "GetSecurityDescriptorDacl");
         found.control =
             LibraryEntry<decltype(found.control)>(advapi, "GetSecurityDescriptorControl");
         return found;
@@ -39,16 +41,21 @@ bool Same(const FilePermissions& a, const FilePermissions& b) {
 
 std::optional<FilePermissions> ReadPermissions(HANDLE file) {
     const SecurityEntries& api = Security();
-    if (!api.get || !api.control) return std::nullopt;
+    if (!api.get || !api.dacl || !api.control) return std::nullopt;
     FilePermissions read;
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (api.get(file, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &read.dacl,
-                nullptr, &descriptor) != ERROR_SUCCESS)
+    DWORD size = 0;
+    api.get(file, DACL_SECURITY_INFORMATION, nullptr, 0, &size);
+    read.descriptor.resize(size);
+    if (size == 0 || !api.get(file, DACL_SECURITY_INFORMATION, read.descriptor.data(), size, &size))
         return std::nullopt;
-    read.descriptor.reset(descriptor);
+    BOOL present = FALSE;
+    BOOL defaulted = FALSE;
     SECURITY_DESCRIPTOR_CONTROL control = 0;
     DWORD revision = 0;
-    if (!api.control(descriptor, &control, &revision)) return std::nullopt;
+    if (!api.dacl(read.descriptor.data(), &present, &read.dacl, &defaulted) ||
+        !api.control(read.descriptor.data(), &control, &revision))
+        return std::nullopt;
+    if (!present) read.dacl = nullptr;
     read.shutOff = (control & SE_DACL_PROTECTED) != 0;
     return read;
 }
@@ -56,12 +63,8 @@ std::optional<FilePermissions> ReadPermissions(HANDLE file) {
 bool GivePermissions(HANDLE to, const FilePermissions& permissions) {
     const std::optional<FilePermissions> fresh = ReadPermissions(to);
     if (fresh && Same(permissions, *fresh)) return true;
-    // Entries that the old DACL inherited are taken from the folder again,
-    // which is the same folder, unless the old file was shut off from it.
-    const SECURITY_INFORMATION what =
-        DACL_SECURITY_INFORMATION | (permissions.shutOff ? PROTECTED_DACL_SECURITY_INFORMATION
-                                                         : UNPROTECTED_DACL_SECURITY_INFORMATION);
+    // The descriptor as read: the DACL, and its being shut off or not.
     const auto set = Security().set;
-    return set && set(to, SE_FILE_OBJECT, what, nullptr, nullptr, permissions.dacl, nullptr) ==
-                      ERROR_SUCCESS;
+    return set && set(to, DACL_SECURITY_INFORMATION,
+                      const_cast<std::byte*>(permissions.descriptor.data())) != FALSE;
 }

@@ -4,17 +4,20 @@
 
 #include <windows.h>
 
-#include <memory>
+#include <cstddef>
 #include <optional>
+#include <vector>
 
-struct LocalFreer {
-    void operator()(void* memory) const { LocalFree(memory); }
-};
-
-// A file's DACL as read, and whether it is shut off from its folder's.
+// A file's DACL as read: its security descriptor, which holds the DACL and
+// whether it is shut off from its folder's.
 struct FilePermissions {
-    std::unique_ptr<void, LocalFreer> descriptor; // owns what `dacl` points into
-    PACL dacl = nullptr;                          // null: no DACL, nothing refused
+    FilePermissions() = default;
+    // Moved, never copied: `dacl` points into the descriptor's bytes.
+    FilePermissions(FilePermissions&&) = default;
+    FilePermissions& operator=(FilePermissions&&) = default;
+
+    std::vector<std::byte> descriptor; // self-relative
+    PACL dacl = nullptr;               // into `descriptor`; null: no DACL, nothing refused
     bool shutOff = false;
 };
 
@@ -22,10 +25,11 @@ struct FilePermissions {
 // cannot be read.
 std::optional<FilePermissions> ReadPermissions(HANDLE file);
 
-// Gives a file (opened with READ_CONTROL and WRITE_DAC) the permissions where
-// its own differ. A DACL that only inherits from the folder is what a new file
-// in the same folder has already, so the two differ where the old file had
-// permissions of its own (entries of its own, or inheritance switched off):
-// those are what the new one is given. True when nothing needed doing or it
-// was done; false when they could not be given.
+// Gives a file (opened with READ_CONTROL and WRITE_DAC) the same permissions,
+// where its own differ. A DACL that only inherits from the folder is what a
+// new file in the same folder has already, so the two differ where the old
+// file had permissions of its own (entries of its own, or inheritance
+// switched off): those are what the new one is given, as they were. True
+// when nothing needed doing or it was done; false when they could not be
+// given.
 bool GivePermissions(HANDLE to, const FilePermissions& permissions);

@@ -33,18 +33,19 @@ inline constexpr unsigned long long kMaxReadableFileSize = 512ull * 1024 * 1024;
 // reader, and a program killed at any moment, find the old file whole or the
 // new one whole. A path that is a symbolic link stays one: the file it leads
 // to is the one replaced. A file that another program (another copy of this
-// one) has open is waited for briefly; a refusal (no right to write,
-// read-only) is not. On failure (folder or file not writable, file held open
-// for longer, disk full) the result is false and the file is as it was, with
-// one exception: where the file may be written but not swapped (a folder that
-// refuses new files, a file that may not be deleted, a file with more than
-// one name, which a rename would split), the file is written over in place
-// and then cut to its new length. A saved setting matters more there than
-// crash safety: a crash or a full disk in the middle of that write leaves the
-// file half old, half new. The temporary file is gone whatever happens, but
-// for a crash in the instant of the rename itself, which leaves it behind
-// until the next replace in that folder (or the next start, in the
-// program's folder) clears it.
+// one) has open, or is replacing, is waited for briefly; a refusal (no right
+// to write, read-only) is not. On failure (folder or file not writable, file
+// held for longer, disk full) the result is false and the file is as it was,
+// with one exception: where the file may be written but not swapped (a
+// folder that refuses new files, a file that may not be deleted, a file with
+// more than one name, which a rename would part), the file is written over
+// in place and then cut to its new length. A saved setting matters more
+// there than crash safety: a crash or a full disk in the middle of that
+// write leaves the file half old, half new. The system removes the temporary
+// file when the program ends before the rename, except in the instant after
+// the file is made and the one before the rename: what a crash there leaves
+// is cleared by the next replace in that folder (see
+// RemoveLeftoverTemporaryFiles for the program's own at start-up).
 bool ReplaceFileContents(const std::string& path, std::span<const std::string_view> pieces);
 inline bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
     return ReplaceFileContents(path, std::span(&bytes, 1));
