@@ -106,6 +106,7 @@ def contents(root, exe_bytes, version):
         ("spindrift-clock.exe", exe_bytes),
         ("README.txt", windows_text(root / "docs" / "package-readme.txt", version)),
         ("LICENSE.txt", windows_text(root / "LICENSE")),
+        ("NOTICE.txt", windows_text(root / "sets" / "NOTICE.txt")),  # the hands' credit
         ("CHANGELOG.txt", windows_text(root / "CHANGELOG.md")),
         ("sets/", None),
     ] + [(f"sets/{s.name}", s.read_bytes()) for s in sets]
