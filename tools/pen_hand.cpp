@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
     pen::SlotCharacters slots;
     if (!in || !pen::ReadUjiRecords(text, records, error) ||
         !pen::ChooseSamples(records, writer, slots, error)) {
-        std::fprintf(stderr, "pen-hand: %s: %s\n", data, error.empty() ? "cannot read" : error.c_str());
+        std::fprintf(stderr, "pen-hand: %s: %s\n", data,
+                     error.empty() ? "cannot read" : error.c_str());
         return 2;
     }
 

@@ -68,8 +68,8 @@ double BriskPace(const SlotCharacters& slots) {
             for (const Stroke& s : c)
                 for (std::size_t i = 1; i < s.size(); ++i)
                     if (!(s[i] == s[i - 1]))
-                        moves.push_back(hand::len(Pt{double(s[i].x - s[i - 1].x),
-                                                     double(s[i].y - s[i - 1].y)}));
+                        moves.push_back(hand::len(
+                            Pt{double(s[i].x - s[i - 1].x), double(s[i].y - s[i - 1].y)}));
     if (moves.empty()) return 1;
     std::sort(moves.begin(), moves.end());
     return moves[moves.size() * 9 / 10];
@@ -86,8 +86,7 @@ std::array<std::vector<Placement>, kSlots> LayOut(const SlotCharacters& slots) {
         if (slot != kColon) tallest = std::max(tallest, e.height());
     }
     const double room = kCellBottom - 2 * kMargin;
-    const double scale = std::min({kBandHeight / tallest, room / all.height(),
-                                   kWidest / widest});
+    const double scale = std::min({kBandHeight / tallest, room / all.height(), kWidest / widest});
     // Their band centred on the built-in hand's, moved into the cell if it must.
     const double top = std::clamp(kBandMiddle - 0.5 * scale * all.height(), kMargin,
                                   kCellBottom - kMargin - scale * all.height());
@@ -112,8 +111,8 @@ std::array<std::vector<Placement>, kSlots> LayOut(const SlotCharacters& slots) {
             letters.add(Measure(c));
         }
         const double gaps = kLetterGap * static_cast<double>(slots[slot].size() - 1);
-        letterScale = std::min({letterScale, (kWidest - gaps) / widths,
-                                LetterRoom(lineY, line, letters)});
+        letterScale =
+            std::min({letterScale, (kWidest - gaps) / widths, LetterRoom(lineY, line, letters)});
     }
     for (std::size_t slot = kColon + 1; slot < kSlots; ++slot) {
         double width = kLetterGap * static_cast<double>(slots[slot].size() - 1);
@@ -122,8 +121,8 @@ std::array<std::vector<Placement>, kSlots> LayOut(const SlotCharacters& slots) {
         double left = kCellCentre - 0.5 * width;
         for (const Character& c : slots[slot]) {
             const Extent e = Measure(c);
-            placed[slot].push_back({letterScale, left - letterScale * e.minX,
-                                    lineY - letterScale * line});
+            placed[slot].push_back(
+                {letterScale, left - letterScale * e.minX, lineY - letterScale * line});
             left += letterScale * e.width() + kLetterGap;
         }
     }

@@ -42,7 +42,9 @@ const std::vector<Writer>& Writers() {
     return writers;
 }
 
-double Distance(IPt a, IPt b) { return std::hypot(a.x - b.x, a.y - b.y); }
+double Distance(IPt a, IPt b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
 
 // Scaled back, each stroke is the recording point for point, in order, rounded
 // only; between two strokes a pen-up move of small steps, no longer than a hand
@@ -117,12 +119,12 @@ TEST(PenHand, KeepsOneScalePerWriter) {
             bottomMax = std::max(bottomMax, recordedBottom);
         }
         EXPECT_LE(tallest, kBandHeight + 1) << w.name;
-        EXPECT_TRUE(tallest >= kBandHeight - 1 || highest - lowest >= kCellBottom - 2 * kMargin - 1 ||
+        EXPECT_TRUE(tallest >= kBandHeight - 1 ||
+                    highest - lowest >= kCellBottom - 2 * kMargin - 1 ||
                     std::any_of(w.hand.glyphs.begin(), w.hand.glyphs.begin() + 11,
                                 [](const std::vector<IPt>& g) {
                                     const auto [lo, hi] = std::minmax_element(
-                                        g.begin(), g.end(),
-                                        [](IPt a, IPt b) { return a.x < b.x; });
+                                        g.begin(), g.end(), [](IPt a, IPt b) { return a.x < b.x; });
                                     return hi->x - lo->x >= kWidest - 1;
                                 }))
             << w.name << ": smaller than the cell requires";

@@ -58,8 +58,8 @@ bool ReadUjiRecords(std::string_view text, std::vector<Record>& records, std::st
             return fail("not a WORD line naming a character, writer and session");
         std::string count;
         int strokes = 0;
-        if (!next() || !(std::istringstream(line) >> count >> strokes) ||
-            count != "NUMSTROKES" || strokes < 1)
+        if (!next() || !(std::istringstream(line) >> count >> strokes) || count != "NUMSTROKES" ||
+            strokes < 1)
             return fail("no NUMSTROKES line after the WORD line");
         for (int k = 0; k < strokes; ++k) {
             r.strokes.emplace_back();
