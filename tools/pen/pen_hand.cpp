@@ -86,7 +86,10 @@ std::array<std::vector<Placement>, kSlots> LayOut(const SlotCharacters& slots) {
         if (slot != kColon) tallest = std::max(tallest, e.height());
     }
     const double room = kCellBottom - 2 * kMargin;
-    const double scale = std::min({kBandHeight / tallest, room / all.height(), kWidest / widest});
+    // (A unit at least: a data file of dots must not divide by zero.)
+    const double scale =
+        std::min({kBandHeight / std::max(tallest, 1.0), room / std::max(all.height(), 1.0),
+                  kWidest / std::max(widest, 1.0)});
     // Their band centred on the built-in hand's, moved into the cell if it must.
     const double top = std::clamp(kBandMiddle - 0.5 * scale * all.height(), kMargin,
                                   kCellBottom - kMargin - scale * all.height());
@@ -111,8 +114,8 @@ std::array<std::vector<Placement>, kSlots> LayOut(const SlotCharacters& slots) {
             letters.add(Measure(c));
         }
         const double gaps = kLetterGap * static_cast<double>(slots[slot].size() - 1);
-        letterScale =
-            std::min({letterScale, (kWidest - gaps) / widths, LetterRoom(lineY, line, letters)});
+        letterScale = std::min({letterScale, (kWidest - gaps) / std::max(widths, 1.0),
+                                LetterRoom(lineY, line, letters)});
     }
     for (std::size_t slot = kColon + 1; slot < kSlots; ++slot) {
         double width = kLetterGap * static_cast<double>(slots[slot].size() - 1);
