@@ -158,6 +158,7 @@ def contents(root, exe_bytes, label, changes):
         ("spindrift-clock.exe", exe_bytes),
         ("README.txt", windows_text(root / "docs" / "package-readme.txt", label)),
         ("LICENSE.txt", windows_text(root / "LICENSE")),
+        ("NOTICE.txt", windows_text(root / "sets" / "NOTICE.txt")),  # the hands' credit
         ("CHANGELOG.txt", windows_lines(changes)),
         ("sets/", None),
     ] + [(f"sets/{s.name}", s.read_bytes()) for s in sets]
