@@ -147,9 +147,9 @@ ENVIRONMENT = _Environment()
 class Probe:
     """One spindrift-probe.exe, commanded line by line."""
 
-    def __init__(self):
+    def __init__(self, program=PROBE, cwd=None, env=None):
         self.process = subprocess.Popen(
-            ["wine", PROBE], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+            ["wine", program], cwd=cwd, env=env, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
             stderr=subprocess.DEVNULL, text=True, encoding="utf-8", bufsize=1)
 
     def ask(self, command):
