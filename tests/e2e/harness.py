@@ -210,6 +210,20 @@ class Probe:
         self.process.stdout.close()
 
 
+class Boxes:
+    """The message boxes with a caption that a test comes across: each one answered with OK,
+    and what it said kept, in the order they showed."""
+
+    def __init__(self, probe, caption="Error"):
+        self.probe = probe
+        self.caption = caption
+        self.seen = []
+
+    def answer(self):
+        self.seen += self.probe.ask(f"answer {self.caption}").split("\t")[1:]
+        return self.seen
+
+
 class ProgramTest(unittest.TestCase):
     """A test with a fresh folder for the program and a probe to look at it."""
 
