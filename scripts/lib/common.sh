@@ -93,8 +93,8 @@ make_scaled_wine_prefix() {
         die "could not set $2 to $3 DPI"
     wineserver -k 2>/dev/null || true
     wineserver -w
-    local dpi
-    dpi=$(printf 'dpi\nquit\n' | wine "$SPINDRIFT_ROOT/build/$SPINDRIFT_WINDOWS_ARCH/spindrift-probe.exe")
+    local dpi probe="$SPINDRIFT_ROOT/build/$SPINDRIFT_WINDOWS_ARCH/spindrift-probe.exe"
+    dpi=$(printf 'dpi\nquit\n' | wine "$probe")
     [ "$dpi" = "ok $3" ] || die "the display of $2 answers '$dpi', not $3 DPI"
 }
 

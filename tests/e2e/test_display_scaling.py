@@ -45,10 +45,9 @@ class ScaledWindows(ProgramTest):
         # drawing snaps to them) and the area's border.
         def missed():
             pixels = screen_pixels(left, top, right, bottom)
-            reach = 4
+            near = range(-4, 5)
             return [(x, y) for x, y in path[2:-2]
-                    if not any(pixels.get((x + dx, y + dy)) == RED
-                               for dx in range(-reach, reach + 1) for dy in range(-reach, reach + 1))]
+                    if not any(pixels.get((x + dx, y + dy)) == RED for dx in near for dy in near)]
         poll(lambda: not missed(), 10)  # the last samples are drawn a moment later
         self.assertEqual(missed(), [], "points of the path with no stroke under them")
         xdotool("key", "--window", xdotool("search", "--name", "^" + CREATOR + "$")[0], "space")
