@@ -5,7 +5,7 @@ import subprocess
 import time
 import unittest
 
-from harness import SHOW_NOW, ProgramTest
+from harness import SHOW_NOW, ProgramTest, poll
 from run_tracing import ACCELERATION, SLOWDOWN, START, STYLE, RunTracing
 
 
@@ -58,12 +58,16 @@ class ClockRuns(RunTracing, ProgramTest):
         self.assert_one_run_along_the_plan(trace, plans)
 
     def test_two_quick_clicks_give_two_runs_at_once(self):
+        now = time.time()
+        plans = self.plans((time.localtime(now), time.localtime(now + 60)))
+        beyond_first = {(x, y) for plan in plans for index, x, y in plan if index > 0}
+
         def click_twice():
             self.probe.ask(f"post-click {self.window} {SHOW_NOW}")
-            # Late enough that the first run has left its first character (a
-            # character's strokes take tens of ms here, then a 200 ms pause),
-            # early enough that it is far from done.
-            time.sleep(0.35)
+            # Once the first run has left its first character, and far from done (a
+            # character's strokes take tens of ms here, then a 200 ms pause).
+            self.assertTrue(poll(lambda: self.probe.cursor() in beyond_first, 10),
+                            "the first run never reached its second character")
             self.probe.ask(f"post-click {self.window} {SHOW_NOW}")
 
         trace, plans = self.trace_run(click_twice)
