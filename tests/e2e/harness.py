@@ -254,7 +254,7 @@ def start_recording(probe, creator, area, slot):
 
 class Boxes:
     """The message boxes with a caption that a test comes across: each one answered with OK,
-    and what it said kept, in the order they showed."""
+    and what it said kept, in the order they showed (a program shows one at a time)."""
 
     def __init__(self, probe, caption="Error"):
         self.probe = probe
@@ -262,7 +262,11 @@ class Boxes:
         self.seen = []
 
     def answer(self):
-        self.seen += self.probe.ask(f"answer {self.caption}").split("\t")[1:]
+        showing = self.probe.boxes(self.caption)
+        if showing:
+            self.seen += showing
+            self.probe.ask(f"press {self.caption}")
+            poll(lambda: not self.probe.boxes(self.caption), 10)
         return self.seen
 
 

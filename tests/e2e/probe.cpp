@@ -27,8 +27,6 @@
 //   boxes CAPTION                ok N TEXT...   message boxes with the caption and their
 //                                               texts, tab-separated
 //   press CAPTION                ok N           presses OK on each such box
-//   answer CAPTION               ok N TEXT...   presses OK on each such box; the texts of the
-//                                               N not answered before, tab-separated
 //   minimize CAPTION             ok N           minimises such windows; N of them are iconic
 //   work-area                    ok L T R B
 //   dpi                          ok DPI         the screen's pixels per inch
@@ -36,8 +34,6 @@
 //   client HWND                  ok L T R B     its client area's rectangle on the screen
 //   item-rect HWND ID            ok L T R B     a control's rectangle on the screen
 //   alpha CAPTION                ok A           a layered window's alpha (-1: none found)
-//   timer MS                     ok             returns when a window timer of MS has fired:
-//                                               how long that takes here, for a baseline
 //   load NAME                    ok 0|1         LoadLibraryA with the default search order
 //   quit
 //
@@ -54,7 +50,6 @@
 #include <cstdlib>
 #include <iostream>
 #include <mutex>
-#include <set>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -338,32 +333,6 @@ std::string Run(const std::string& line) {
         for (HWND box : found)
             PostMessageA(box, WM_COMMAND, IDOK, 0);
         return "ok " + std::to_string(found.size());
-    }
-    if (command == "answer") {
-        // A box stays listed until its OK has been handled: each is told once.
-        static std::set<HWND> told;
-        const auto found = TopLevelWindows(rest());
-        std::string texts;
-        int fresh = 0;
-        for (HWND box : found) {
-            if (told.insert(box).second) {
-                texts += "\t" + BoxText(box);
-                ++fresh;
-            }
-            PostMessageA(box, WM_COMMAND, IDOK, 0);
-        }
-        return "ok " + std::to_string(fresh) + texts;
-    }
-    if (command == "timer") {
-        int ms = 0;
-        in >> ms;
-        const UINT_PTR timer = SetTimer(nullptr, 0, static_cast<UINT>(ms), nullptr);
-        MSG message;
-        while (GetMessageA(&message, nullptr, 0, 0) > 0 &&
-               !(message.message == WM_TIMER && message.wParam == timer)) {
-        }
-        KillTimer(nullptr, timer);
-        return "ok";
     }
     if (command == "load") {
         const HMODULE module = LoadLibraryA(rest().c_str());

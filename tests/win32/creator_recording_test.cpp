@@ -53,38 +53,6 @@ double Now() {
     return counter.QuadPart * 1000.0 / frequency.QuadPart;
 }
 
-// The 10 ms periods in which a thread of this process got to run while
-// counting was on: as many samples as a recording at a hundred a second can
-// take on this machine, as busy as it is at the time. It looks every
-// millisecond or so.
-class AwakePeriods {
-public:
-    AwakePeriods() : thread_([this] { Watch(); }) {}
-    ~AwakePeriods() {
-        stop_ = true;
-        thread_.join();
-    }
-    void Count(bool on) { counting_ = on; }
-    long Periods() const { return periods_; }
-
-private:
-    void Watch() {
-        timeBeginPeriod(1);
-        long long last = -1;
-        while (!stop_) {
-            const auto period = static_cast<long long>(Now() / 10);
-            if (counting_ && period != last) ++periods_;
-            last = period;
-            Sleep(1);
-        }
-        timeEndPeriod(1);
-    }
-    std::atomic<bool> stop_{false};
-    std::atomic<bool> counting_{false};
-    std::atomic<long> periods_{0};
-    std::thread thread_;
-};
-
 class CreatorRecording : public ::testing::Test {
 protected:
     CreatorTestState clean_;
@@ -175,16 +143,29 @@ TEST_F(CreatorRecording, SamplesTheRealCursorInOrderInsideTheAreaAboutAHundredTi
     StartRecording('7', 7);
     MoveFirst(path[1], 7);
 
-    AwakePeriods awake;  // counted while the cursor is inside the area
-    awake.Count(true);
+    // The 10 ms periods in which a thread of ours got to run while the cursor
+    // was inside the area: as many samples as a recording at a hundred a
+    // second can take on this machine, as busy as it is meanwhile.
+    std::atomic<bool> inside{true}, moving{true};
+    std::atomic<long> periods{0};
+    std::thread awake([&] {
+        timeBeginPeriod(1);
+        for (long long last = -1; moving; Sleep(1)) {
+            const auto period = static_cast<long long>(Now() / 10);
+            if (inside && period != last) ++periods;
+            last = period;
+        }
+        timeEndPeriod(1);
+    });
     MoveCursorAlong(creator_, {path.begin() + 2, path.begin() + 80});
-    awake.Count(false);
+    inside = false;
     MoveCursorAlong(creator_, {path.begin() + 80, path.begin() + 90});
     creator_.PressKey('3');  // during a recording: nothing
     MoveCursorAlong(creator_, {path.begin() + 90, path.begin() + 100});
-    awake.Count(true);
+    inside = true;
     MoveCursorAlong(creator_, {path.begin() + 100, path.end()});
-    awake.Count(false);
+    moving = false;
+    awake.join();
     StopWithSpace();
 
     const std::vector<RecordedPoint> recorded = Points(ProgramCharacterSet().Slot(7));
@@ -202,8 +183,8 @@ TEST_F(CreatorRecording, SamplesTheRealCursorInOrderInsideTheAreaAboutAHundredTi
         at = static_cast<std::size_t>(found - path.begin());
     }
     // About 100 samples a second of motion inside the area (the 20 steps
-    // outside are dropped), held against this machine's pace meanwhile.
-    const double expected = static_cast<double>(awake.Periods());
+    // outside are dropped).
+    const double expected = static_cast<double>(periods);
     EXPECT_GT(static_cast<double>(recorded.size()), expected * 0.8);
     EXPECT_LT(static_cast<double>(recorded.size()), expected * 1.15 + 5);
 
