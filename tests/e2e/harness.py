@@ -252,22 +252,15 @@ def start_recording(probe, creator, area, slot):
         raise AssertionError(f"the recording of slot {slot} never began")
 
 
-class Boxes:
-    """The message boxes with a caption that a test comes across: each one answered with OK,
-    and what it said kept, in the order they showed (a program shows one at a time)."""
-
-    def __init__(self, probe, caption="Error"):
-        self.probe = probe
-        self.caption = caption
-        self.seen = []
-
-    def answer(self):
-        showing = self.probe.boxes(self.caption)
-        if showing:
-            self.seen += showing
-            self.probe.ask(f"press {self.caption}")
-            poll(lambda: not self.probe.boxes(self.caption), 10)
-        return self.seen
+def answer_boxes(probe, seen, caption="Error"):
+    """Presses OK on the message boxes with a caption that show, adding what they say to
+    seen (a program shows one at a time); gives seen."""
+    showing = probe.boxes(caption)
+    if showing:
+        seen += showing
+        probe.ask(f"press {caption}")
+        poll(lambda: not probe.boxes(caption), 10)
+    return seen
 
 
 class ProgramTest(unittest.TestCase):

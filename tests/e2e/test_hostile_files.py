@@ -20,8 +20,8 @@ import tempfile
 import time
 import unittest
 
-from harness import (BUILD, CAPTION, DEFAULTS, ENVIRONMENT, PROGRAM, SLOWDOWN, Boxes, Probe,
-                     SETTINGS_FILE as SETTINGS)
+from harness import (BUILD, CAPTION, DEFAULTS, ENVIRONMENT, PROGRAM, SLOWDOWN, Probe,
+                     SETTINGS_FILE as SETTINGS, answer_boxes)
 
 HOLD_FILE = os.path.join(BUILD, "hold-file.exe")
 HELD = "held by another program"
@@ -203,10 +203,10 @@ class HostileFiles(unittest.TestCase):
         xdotool("key", "--window", window, "alt+F4")
         self.assertEqual(program.wait(timeout=30), 0)
 
-    def main_window(self, program, boxes):
-        """The visible main window; each error box on the way is noted and answered."""
+    def main_window(self, program, probe, boxes):
+        """The visible main window; each error box on the way is noted in boxes and answered."""
         def shown():
-            boxes.answer()
+            answer_boxes(probe, boxes)
             windows = xdotool("search", "--onlyvisible", "--name", f"^{CAPTION}$")
             return windows[0] if windows else None
         return wait(lambda: program.poll() is None and shown() or program.poll() is not None
@@ -229,14 +229,14 @@ class HostileFiles(unittest.TestCase):
                 before = snapshot(folder)
                 holder = self.hold(os.path.join(folder, held)) if held else None
                 program = self.start_in(folder)
-                boxes = Boxes(probe)
+                boxes = []
                 try:
-                    window = self.main_window(program, boxes)
+                    window = self.main_window(program, probe, boxes)
                     self.assertIsNotNone(window, "no main window within 90 s")
                     self.assertNotEqual(window, "ended", "the program ended by itself")
                     time.sleep(1)
                     self.assertIsNone(program.poll(), "the program ended by itself")
-                    self.assertEqual(boxes.answer(), [], "no file here is an error to report")
+                    self.assertEqual(answer_boxes(probe, boxes), [], "no file here is an error")
                     self.close(program, window)
                 finally:
                     if program.poll() is None:
@@ -264,16 +264,16 @@ class HostileFiles(unittest.TestCase):
                 kept = {n: file_digest(os.path.join(folder, n)) for n in others}
                 program = self.start_in(folder)
                 probe = Probe()
-                boxes = Boxes(probe)
+                boxes = []
                 try:
-                    window = self.main_window(program, boxes)
+                    window = self.main_window(program, probe, boxes)
                     self.assertNotIn(window, (None, "ended"), "no main window")
                     time.sleep(1)
                     before = cpu_seconds(program.pid)
                     time.sleep(IDLE_SECONDS)
                     busy = (cpu_seconds(program.pid) - before) / IDLE_SECONDS
                     self.assertLess(busy, 0.005, "idle CPU, share of one core")
-                    self.assertEqual(boxes.answer(), [], "no value here is an error to report")
+                    self.assertEqual(answer_boxes(probe, boxes), [], "no value here is an error")
 
                     probe.ask(f"edit {probe.wait_window()} {SLOWDOWN} 17")
                     saved = dict(DEFAULTS, SlowdownFactor="17")

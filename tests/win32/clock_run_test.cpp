@@ -97,17 +97,6 @@ ScreenPoint CursorNow() {
     return {p.x, p.y};
 }
 
-// Waits until the cursor has moved `count` times; false if it stands still.
-bool CursorMoves(int count) {
-    ScreenPoint last = CursorNow();
-    return WaitUntil([&] {
-        const ScreenPoint now = CursorNow();
-        if (!(now == last)) --count;
-        last = now;
-        return count == 0;
-    });
-}
-
 // Starts a run and follows the cursor from this thread until the run ends.
 Points TraceRun() {
     SetCursorPos(1, 1);
@@ -382,7 +371,13 @@ TEST_F(ClockRun, EscStopsEveryRunAtOnceAndIsTheProgramsOnlyWhileRunsExist) {
     // The runs drawing, and their pace on this machine now: a character's
     // strokes and its pause take about four moves.
     const DWORD drawing = GetTickCount();
-    ASSERT_TRUE(CursorMoves(4));
+    int moves = 0;
+    ASSERT_TRUE(WaitUntil([&, last = CursorNow()]() mutable {
+        const ScreenPoint now = CursorNow();
+        moves += !(now == last);
+        last = now;
+        return moves == 4;
+    }));
     const DWORD fourMoves = GetTickCount() - drawing;
     INPUT escape[2] = {};
     escape[0].type = escape[1].type = INPUT_KEYBOARD;
