@@ -134,5 +134,6 @@ class PlantedDlls(ProgramTest):
             control.close()
         self.assertEqual(self.traces(), ["dwmapi.dll.loaded"])
 
+
 if __name__ == "__main__":
     unittest.main()
