@@ -17,8 +17,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -83,27 +81,6 @@ bool PlaceForSize(std::vector<std::vector<IPt>>& glyphs, const Bounds& bounds, i
     return true;
 }
 
-// Writes the file and reads it back: what is on disk must be exactly what was checked.
-bool WriteChecked(const std::string& path, const std::string& text) {
-    {
-        std::ofstream f(path, std::ios::binary | std::ios::trunc);
-        f.write(text.data(), static_cast<std::streamsize>(text.size()));
-        f.close();
-        if (!f) {
-            std::fprintf(stderr, "make-hand: cannot write %s\n", path.c_str());
-            return false;
-        }
-    }
-    std::ifstream in(path, std::ios::binary);
-    const std::string back((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (back != text) {
-        std::fprintf(stderr, "make-hand: %s does not read back as written\n", path.c_str());
-        return false;
-    }
-    std::fprintf(stderr, "make-hand: wrote %s\n", path.c_str());
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -120,10 +97,7 @@ int main(int argc, char** argv) {
 
     const std::string text = FormatSet(glyphs);
     const CheckReport report = CheckSet(text, shape);
-    PrintReport(report, shape);
+    PrintReport("make-hand", report, shape);
     if (!report.ok) return 1;
-
-    if (argc == 3) return WriteChecked(argv[2], text) ? 0 : 2;
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 2;
+    return WriteSet("make-hand", argc == 3 ? argv[2] : nullptr, text);
 }

@@ -1,20 +1,27 @@
 #!/usr/bin/env python3
 """Assembles the release zip and its checksum file from a built program.
 
-    package_zip.py ROOT EXE UNSTRIPPED DIST EPOCH
+    package_zip.py ROOT EXE UNSTRIPPED DIST EPOCH COMMIT
 
 ROOT is the source tree, EXE the stripped spindrift-clock.exe that ships,
 UNSTRIPPED the program as linked, DIST the folder that receives
-spindrift-clock-<version>-win32.zip, the unstripped program beside it as
-spindrift-clock-<version>-win32-unstripped.exe (its symbols name the function
+spindrift-clock-<name>-win32.zip, the unstripped program beside it as
+spindrift-clock-<name>-win32-unstripped.exe (its symbols name the function
 at a crash address of the shipped one) and SHA256SUMS for both, EPOCH the time
-(seconds since 1970) that every zip entry carries.
+(seconds since 1970) that every zip entry carries, COMMIT the tree's short
+commit.
+
+<name> is the version, the CMake project's, when the change log's newest
+section is that release; when changes not yet released stand above it (an
+"Unreleased" section), the package holds more than that version and is named
+<version>-dev.<COMMIT>, so that a name without "-dev" always means one
+released program. The zip's CHANGELOG.txt starts with that newest section.
 
 The zip is the same bytes for the same inputs: entries in a fixed order, one
 time for all, fixed permissions, no extra fields, one compression level. The
-version is the CMake project's; the change log, the README, the manifest and
-the program's own version resource must all agree with it, or nothing is
-written.
+change log, the README, the manifest and the program's own version resource
+must all agree with the version, and the program must carry its security
+marks, or nothing is written.
 """
 
 import hashlib
@@ -61,6 +68,45 @@ def check_one_version(root, version, exe_bytes):
             fail(f"the program's {key} is not {version}: is it built from this tree?")
 
 
+def changelog_sections(root):
+    """The change log from its newest section on, and whether that section
+    is changes not yet released."""
+    text = (root / "CHANGELOG.md").read_text(encoding="utf-8")
+    first = re.search(r"^## ", text, re.M)
+    if not first:
+        fail("CHANGELOG.md has no section")
+    sections = text[first.start():]
+    return sections, re.match(r"## Unreleased\s*$", sections.splitlines()[0]) is not None
+
+
+# PE header fields: the file header's characteristics, and the optional
+# header's operating system and subsystem versions and DLL characteristics
+# (the same offsets in 32-bit and 64-bit programs).
+LARGE_ADDRESS_AWARE = 0x0020
+DYNAMIC_BASE, NX_COMPAT, TERMINAL_SERVER_AWARE = 0x0040, 0x0100, 0x8000
+
+
+def check_security_marks(exe_bytes, unstripped_bytes):
+    """The marks Windows and scanners look for: relocatable, data never run as
+    code, aware of Remote Desktop, made for Windows 7 (6.1), able to use more
+    than 2 GiB, and its own code built with the stack protector."""
+    pe = struct.unpack_from("<I", exe_bytes, 0x3C)[0]
+    characteristics = struct.unpack_from("<H", exe_bytes, pe + 22)[0]
+    optional = pe + 24
+    os_version = struct.unpack_from("<HH", exe_bytes, optional + 40)
+    subsystem_version = struct.unpack_from("<HH", exe_bytes, optional + 48)
+    dll = struct.unpack_from("<H", exe_bytes, optional + 70)[0]
+    wanted = DYNAMIC_BASE | NX_COMPAT | TERMINAL_SERVER_AWARE
+    if dll & wanted != wanted:
+        fail(f"the program's DLL characteristics are {dll:#06x}, not all of {wanted:#06x}")
+    if subsystem_version != (6, 1) or os_version != (6, 1):
+        fail(f"the program is made for subsystem {subsystem_version}, system {os_version}, not 6.1")
+    if not characteristics & LARGE_ADDRESS_AWARE:
+        fail("the program is not large-address-aware")
+    if b"__stack_chk_fail" not in unstripped_bytes:
+        fail("the program's own code has no stack protector")
+
+
 def pe_sections(exe_bytes):
     """{name: (address, bytes)} of a PE file's sections. A name longer than
     eight bytes is "/n": offset n into the string table after the symbols."""
@@ -94,19 +140,26 @@ def windows_text(path, version=None):
     text = path.read_text(encoding="utf-8")
     if version is not None:
         text = text.replace("@VERSION@", version)
+    return windows_lines(text)
+
+
+def windows_lines(text):
+    """Text as Windows users read it: CR LF line ends, UTF-8."""
     return text.replace("\r\n", "\n").replace("\n", "\r\n").encode("utf-8")
 
 
-def contents(root, exe_bytes, version):
-    """(name, bytes) in the zip's order; bytes None for a folder."""
+def contents(root, exe_bytes, label, changes):
+    """(name, bytes) in the zip's order; bytes None for a folder. README.txt
+    names the package's label: its version, "-dev" and all."""
     sets = sorted((root / "sets").glob("*.set"))
     if not sets:
         fail("sets/ holds no .set files")
     return [
         ("spindrift-clock.exe", exe_bytes),
-        ("README.txt", windows_text(root / "docs" / "package-readme.txt", version)),
+        ("README.txt", windows_text(root / "docs" / "package-readme.txt", label)),
         ("LICENSE.txt", windows_text(root / "LICENSE")),
-        ("CHANGELOG.txt", windows_text(root / "CHANGELOG.md")),
+        ("NOTICE.txt", windows_text(root / "sets" / "NOTICE.txt")),  # the hands' credit
+        ("CHANGELOG.txt", windows_lines(changes)),
         ("sets/", None),
     ] + [(f"sets/{s.name}", s.read_bytes()) for s in sets]
 
@@ -140,22 +193,26 @@ def write_replacing(path, write):
 
 
 def main():
-    if len(sys.argv) != 6:
-        fail("usage: package_zip.py ROOT EXE UNSTRIPPED DIST EPOCH")
+    if len(sys.argv) != 7:
+        fail("usage: package_zip.py ROOT EXE UNSTRIPPED DIST EPOCH COMMIT")
     root, exe, unstripped = Path(sys.argv[1]), Path(sys.argv[2]), Path(sys.argv[3])
-    dist, epoch = Path(sys.argv[4]), int(sys.argv[5])
+    dist, epoch, commit = Path(sys.argv[4]), int(sys.argv[5]), sys.argv[6]
     version = project_version(root)
     exe_bytes, unstripped_bytes = exe.read_bytes(), unstripped.read_bytes()
     check_one_version(root, version, exe_bytes)
     check_stripped(exe_bytes, unstripped_bytes)
+    check_security_marks(exe_bytes, unstripped_bytes)
+    changes, unreleased = changelog_sections(root)
+    label = f"{version}-dev.{commit}" if unreleased else version
 
     dist.mkdir(parents=True, exist_ok=True)
     for stale in [*dist.glob("spindrift-clock-*-win32.zip"),
                   *dist.glob("spindrift-clock-*-win32-unstripped.exe")]:
         stale.unlink()
-    name = f"spindrift-clock-{version}-win32.zip"
-    symbols = f"spindrift-clock-{version}-win32-unstripped.exe"
-    write_replacing(dist / name, lambda p: write_zip(p, contents(root, exe_bytes, version), epoch))
+    name = f"spindrift-clock-{label}-win32.zip"
+    symbols = f"spindrift-clock-{label}-win32-unstripped.exe"
+    write_replacing(dist / name,
+                    lambda p: write_zip(p, contents(root, exe_bytes, label, changes), epoch))
     write_replacing(dist / symbols, lambda p: p.write_bytes(unstripped_bytes))
     sums = "".join(f"{hashlib.sha256((dist / n).read_bytes()).hexdigest()}  {n}\n"
                    for n in (name, symbols))

@@ -1,10 +1,16 @@
 #pragma once
-// A rectangle of the desktop in virtual-screen coordinates: the primary
-// monitor's top-left corner is (0, 0), and a monitor left of or above it has
-// negative ones. Right and bottom are outside the rectangle, as in a RECT.
+// Points and rectangles of the desktop in virtual-screen coordinates: the
+// primary monitor's top-left corner is (0, 0), and a monitor left of or above
+// it has negative ones. Right and bottom are outside a rectangle, as in a RECT.
 
 #include <algorithm>
 #include <cstdint>
+
+struct ScreenPoint {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    bool operator==(const ScreenPoint&) const = default;
+};
 
 struct ScreenRect {
     std::int32_t left = 0;

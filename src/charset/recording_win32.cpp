@@ -15,6 +15,7 @@
 #include "platform/threads.h"
 #include "platform/time.h"
 #include "ui/drawing_surface.h"
+#include "ui/own_cursor_win32.h"
 
 namespace {
 
@@ -166,7 +167,9 @@ void MoveCursorToDrawn(const CreatorWindow& creator, RecordedPoint at) {
     cursor.x += origin.x - unitsOrigin.x;
     cursor.y += origin.y - unitsOrigin.y;
     ClientToScreen(creator.window, &cursor);
-    SetCursorPos(cursor.x, cursor.y);
+    // The program's own move: a clock run under way (the shortcut key works
+    // while the Creator is open) does not take it for the user's hand.
+    MoveCursorAsOwn({cursor.x, cursor.y});
 }
 
 // Draws every segment of a recording; animated, one per 10 ms with the

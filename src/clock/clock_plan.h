@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/number_text.h"
+#include "base/screen_rect.h"
 #include "charset/character_set.h"
 #include "charset/glyph_fields.h"
 
@@ -42,12 +43,6 @@ struct ClockLayout {
 // MaxPixelHeight setting, which counts pixels at 96 DPI, into its monitor's.
 ClockLayout ComputeClockLayout(std::int32_t n, std::int32_t maxPixelHeight,
                                std::int32_t workAreaWidth, std::int32_t workAreaHeight);
-
-struct ScreenPoint {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    bool operator==(const ScreenPoint&) const = default;
-};
 
 // The origin of cell `index` (counted from 0, left to right).
 ScreenPoint CellOrigin(const ClockLayout& layout, std::int32_t index);

@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <atomic>
 #include <mutex>
-#include <optional>
 #include <vector>
 
-#include "clock/own_cursor_moves.h"
-#include "platform/screen.h"
 #include "platform/threads.h"
+#include "ui/own_cursor_win32.h"
 
 namespace {
 
@@ -20,21 +18,10 @@ constexpr UINT kMatchRunsMessage = WM_APP + 1;
 // How often a long wait (the pause after a character, a slow point) looks
 // at the mouse.
 constexpr std::int64_t kLookMicroseconds = 20000;
-// How long a cursor found away from the runs' places is left alone before it
-// is looked at again. Wine can report a place the cursor left a while ago
-// (one that a window of any program learnt late from the display) until,
-// 100 ms without a move, it asks the display afresh; a hand's move is still
-// there then. No run moves the cursor meanwhile.
-constexpr DWORD kConfirmMilliseconds = 120;
 
 // The stop signal of every run in progress.
 std::mutex g_runsLock;
 std::vector<HANDLE> g_runs;
-
-// Where the runs lately put the cursor. A check and the move after it are
-// made under one lock, so that another run's move never falls between them.
-std::mutex g_cursorLock;
-OwnCursorMoves g_ownMoves;
 
 std::atomic<DWORD> g_escapeThread{0};
 
@@ -79,28 +66,6 @@ void MatchEscapeSoon() {
     if (started) PostThreadMessageA(g_escapeThread, kMatchRunsMessage, 0, 0);
 }
 
-std::optional<ScreenPoint> CursorPosition() {
-    POINT at{};
-    if (!GetCursorPos(&at)) return std::nullopt; // another desktop has the input
-    return ScreenPoint{at.x, at.y};
-}
-
-bool AwayFromRuns() {
-    const auto seen = CursorPosition();
-    return seen && g_ownMoves.MovedByHand(*seen, MonotonicMicroseconds());
-}
-
-// Called under g_cursorLock. Returns early, false, when `stopped` comes.
-bool HandMovedCursor(HANDLE stopped) {
-    return AwayFromRuns() && WaitForSingleObject(stopped, kConfirmMilliseconds) == WAIT_TIMEOUT &&
-           AwayFromRuns();
-}
-
-bool HandTookMouse(HANDLE stopped) {
-    std::lock_guard guard(g_cursorLock);
-    return HandMovedCursor(stopped);
-}
-
 } // namespace
 
 void StopClockRuns() {
@@ -116,11 +81,8 @@ RunStop::RunStop() : stopped_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
         first = g_runs.empty();
         g_runs.push_back(stopped_.Get());
     }
-    if (first) {
-        // Wherever the cursor went between runs, the new ones start afresh.
-        std::lock_guard guard(g_cursorLock);
-        g_ownMoves.Forget();
-    }
+    // Wherever the cursor went between runs, the new ones start afresh.
+    if (first) OwnCursorTurn().StartAfresh();
     MatchEscapeSoon();
 }
 
@@ -142,7 +104,7 @@ bool RunStop::Wait(StepSchedule& schedule, int milliseconds) {
     for (;;) {
         const std::int64_t look = std::min(due, MonotonicMicroseconds() + kLookMicroseconds);
         if (!schedule.timer.WaitUntilOrSignal(look, stopped_.Get())) return false;
-        if (HandTookMouse(stopped_.Get())) {
+        if (OwnCursorTurn().MovedByHand(stopped_.Get())) {
             StopClockRuns();
             return false;
         }
@@ -153,16 +115,12 @@ bool RunStop::Wait(StepSchedule& schedule, int milliseconds) {
 }
 
 bool RunStop::MoveCursor(ScreenPoint point) {
-    std::lock_guard guard(g_cursorLock);
+    OwnCursorTurn turn;
     if (Stopped()) return false;
-    if (HandMovedCursor(stopped_.Get())) {
+    if (turn.MovedByHand(stopped_.Get())) {
         StopClockRuns();
         return false;
     }
-    SetCursorPos(point.x, point.y);
-    // The system holds the cursor inside the screen, and may report it there
-    // a moment late: both places are the run's own.
-    const ScreenPoint expected = ClampedToScreen(point, VirtualScreen());
-    g_ownMoves.Placed(expected, CursorPosition().value_or(expected), MonotonicMicroseconds());
+    turn.Move(point);
     return true;
 }

@@ -1,10 +1,15 @@
 #pragma once
 // Giving the mouse back: a clock run stops at once when the user presses Esc,
-// wherever the keyboard focus is, or takes hold of the mouse. The cursor then
-// stays where it is, no further point is visited, the ink goes at once, and
-// the run's thread ends as after a whole run. Esc belongs to the program only
-// while runs exist: a thread of its own holds it as a system-wide key for as
-// long as the first of them has not ended, and lets it go after the last.
+// wherever the keyboard focus is, or takes hold of the mouse: when the cursor
+// is found away from every place the program itself put it lately, by a run or
+// by the Creator's animated view (ui/own_cursor_moves.h). A cursor lying where
+// the program left it is never the hand, however long it lies there. The cursor
+// then stays where it is, no further point is visited, the ink goes at once,
+// and the run's thread ends as after a whole run. Esc belongs to the program
+// only while runs exist: a thread of its own holds it as a system-wide key for
+// as long as the first of them has not ended, and lets it go after the last.
+// Under Wine the program learns of both only as Wine does: of a hand's move
+// over a window of a Windows program, of Esc while such a window has the focus.
 
 #include <windows.h>
 
@@ -31,9 +36,9 @@ class RunStop {
     // the run is stopped: then the rest of the run is skipped.
     bool Wait(StepSchedule& schedule, int milliseconds);
 
-    // Moves the cursor to `point` as the run's own move. False, without
-    // moving it, once the run is stopped, or when the user has moved the
-    // mouse since a run last put it: then every run stops there.
+    // Moves the cursor to `point` as the program's own move. False, without
+    // moving it, once the run is stopped, or when someone else has moved the
+    // cursor since the program last put it: then every run stops there.
     bool MoveCursor(ScreenPoint point);
 
   private:

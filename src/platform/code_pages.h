@@ -17,3 +17,7 @@ unsigned LegacyCodePage();
 // not valid in `from`, or when a character has no equivalent in `to` (no
 // look-alike stands in for it, so a path never changes its meaning).
 std::optional<std::string> ConvertCodePage(std::string_view text, unsigned from, unsigned to);
+
+// The first half of that: a text in a code page as UTF-16, exactly, for the
+// calls that take wide names (any length, with "\\?\").
+std::optional<std::wstring> ToUtf16(std::string_view text, unsigned codePage);

@@ -41,12 +41,16 @@ ULONGLONG InUseDeadline() {
 
 KernelHandle OpenExclusive(const std::string& path, DWORD access, DWORD disposition, DWORD flags,
                            ULONGLONG deadline) {
-    KernelHandle file;
-    RetryWhileInUse(deadline, [&] {
-        file.Reset(CreateFileA(path.c_str(), access, 0, nullptr, disposition, flags, nullptr));
-        return static_cast<bool>(file);
+    return OpenWhileInUse(deadline, [&] {
+        return CreateFileA(path.c_str(), access, 0, nullptr, disposition, flags, nullptr);
     });
-    return file;
+}
+
+KernelHandle OpenExclusive(const std::wstring& path, DWORD access, DWORD disposition, DWORD flags,
+                           ULONGLONG deadline) {
+    return OpenWhileInUse(deadline, [&] {
+        return CreateFileW(path.c_str(), access, 0, nullptr, disposition, flags, nullptr);
+    });
 }
 
 bool WriteAll(HANDLE file, std::span<const std::string_view> pieces) {

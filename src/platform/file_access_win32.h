@@ -43,8 +43,21 @@ template <typename Attempt> bool RetryWhileInUse(ULONGLONG deadline, Attempt att
     }
 }
 
-// CreateFileA without sharing, waiting for a file in use until the deadline.
+// Runs `open` (a CreateFile call) until it gives a handle, or fails for
+// another reason than the file being in use, or the deadline has passed.
+template <typename Open> KernelHandle OpenWhileInUse(ULONGLONG deadline, Open open) {
+    KernelHandle file;
+    RetryWhileInUse(deadline, [&] {
+        file.Reset(open());
+        return static_cast<bool>(file);
+    });
+    return file;
+}
+
+// CreateFile without sharing, waiting for a file in use until the deadline.
 KernelHandle OpenExclusive(const std::string& path, DWORD access, DWORD disposition, DWORD flags,
+                           ULONGLONG deadline);
+KernelHandle OpenExclusive(const std::wstring& path, DWORD access, DWORD disposition, DWORD flags,
                            ULONGLONG deadline);
 
 // Writes all the pieces at the file's position; false on any failure.

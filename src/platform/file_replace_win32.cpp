@@ -1,28 +1,30 @@
-// Replacing a file's contents whole, keeping what the file is: its attributes
-// and its permissions; and clearing what interrupted replaces left behind.
+// Replacing a file's contents whole, keeping what the file is: its attributes,
+// its permissions, and any other names or links it has; and clearing what
+// interrupted replaces left behind.
 
 #include "platform/files.h"
 
-#include <algorithm>
-#include <cstdio>
+#include <optional>
+#include <vector>
 
+#include "platform/code_pages.h"
 #include "platform/file_access_win32.h"
 #include "platform/file_security_win32.h"
+#include "platform/temporary_file_win32.h"
 
 namespace {
 
-// The attributes a file can be given (SetFileAttributesA refuses the others).
+// The attributes a file can be given (SetFileAttributes refuses the others).
 constexpr DWORD kSettableAttributes = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN |
                                       FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_OFFLINE |
                                       FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_TEMPORARY;
 
-// Every copy of the program replaces its files in turn, and clears the
-// leftovers of interrupted replaces only while none is replacing: a
-// temporary file is then never one that a running copy is about to rename.
-// Two replaces of one file at the same moment would also each find the
-// other's rename in the way. Waited for no longer than a file in use. The
-// turn is per session ("Local\\"); a copy in another session is told by its
-// open temporary file instead.
+// Every copy of the program in the session replaces its files in turn: two
+// replaces of one file at the same moment would each find the other's rename
+// in the way. Clearing leftovers takes the turn too, though it needs no turn
+// to be safe: a temporary file is held open, sharing nothing, from its
+// creation until it is in place, so no clean-up in any session can take it.
+// Waited for no longer than a file in use.
 class ReplaceTurn {
   public:
     explicit ReplaceTurn(ULONGLONG deadline)
@@ -40,17 +42,78 @@ class ReplaceTurn {
     ReplaceTurn(const ReplaceTurn&) = delete;
     ReplaceTurn& operator=(const ReplaceTurn&) = delete;
 
-    bool Owned() const { return owned_; }
+    // The turn is ours, or there is none to have (no mutex could be made:
+    // saving stays possible). Otherwise another copy is replacing for longer
+    // than a file in use is waited for: the file counts as in use.
+    bool Ours() const { return owned_ || !mutex_; }
 
   private:
     KernelHandle mutex_;
     bool owned_ = false;
 };
 
+// What a replace must know of the file it is to take the place of.
+struct Target {
+    std::wstring path; // the file itself: where a link leads, else as given
+    bool exists = false;
+    DWORD attributes = 0;
+    // The file may be removed (the rename needs that) and has no other name
+    // that a rename would part from it.
+    bool swappable = true;
+    std::optional<FilePermissions> permissions;
+};
+
+// The path of the file a handle is open on, with links followed (a symbolic
+// link, a junction or a substituted drive on the way); empty when the system
+// cannot name it.
+std::wstring FinalPath(HANDLE file) {
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length = GetFinalPathNameByHandleW(
+            file, buffer.data(), static_cast<DWORD>(buffer.size()), VOLUME_NAME_DOS);
+        if (length == 0) return std::wstring();
+        if (length < buffer.size()) return std::wstring(buffer.data(), length);
+        buffer.resize(length + 1); // the length asked for, with its terminator
+    }
+}
+
+// Asks the file through one open that follows links and keeps nobody out. It
+// may not be removed (no right to delete it) or its permissions not read:
+// then it is written in place, keeping them. False when the file is there
+// but held by another program for longer than the wait.
+bool Examine(const std::wstring& path, ULONGLONG deadline, Target& target) {
+    target.path = path;
+    const auto open = [&](DWORD access) {
+        return OpenWhileInUse(deadline, [&] {
+            return CreateFileW(path.c_str(), access,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        });
+    };
+    KernelHandle file = open(DELETE | READ_CONTROL | FILE_READ_ATTRIBUTES);
+    if (!file && GetLastError() == ERROR_ACCESS_DENIED) {
+        target.swappable = false;
+        file = open(FILE_READ_ATTRIBUTES);
+    }
+    if (!file) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    }
+    target.exists = true;
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!GetFileInformationByHandle(file.Get(), &information)) return false;
+    target.attributes = information.dwFileAttributes;
+    // A file with more names: a rename would leave the others on the old one.
+    if (information.nNumberOfLinks > 1) target.swappable = false;
+    if (std::wstring final = FinalPath(file.Get()); !final.empty()) target.path = std::move(final);
+    if (target.swappable) target.permissions = ReadPermissions(file.Get());
+    return true;
+}
+
 // The new contents written over the old from the start, then the file cut to
 // their length: it is never shorter than its new contents while they are
-// written. Attributes and security are the file's own throughout.
-bool OverwriteInPlace(const std::string& path, std::span<const std::string_view> pieces,
+// written. Attributes, security and names are the file's own throughout.
+bool OverwriteInPlace(const std::wstring& path, std::span<const std::string_view> pieces,
                       ULONGLONG deadline) {
     KernelHandle file =
         OpenExclusive(path, GENERIC_WRITE, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, deadline);
@@ -58,74 +121,41 @@ bool OverwriteInPlace(const std::string& path, std::span<const std::string_view>
            FlushFileBuffers(file.Get());
 }
 
-// Whether another program has the file open, or it is being deleted: asked
-// with an open that shares nothing.
-bool HeldByAnother(const std::string& path) {
-    KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    return !file && InUseByAnother(GetLastError());
+std::wstring FolderOf(const std::wstring& path) {
+    const auto slash = path.rfind(L'\\');
+    return slash == std::wstring::npos ? std::wstring(L".\\") : path.substr(0, slash + 1);
 }
 
-// Puts the written temporary file in the target's place with one rename,
-// which happens whole or not at all: a reader, and a program killed at any
-// moment, find the old file or the new one. False (with the temporary file
-// still there) when that cannot be done. A rename onto a file that another
-// program has open is refused as access denied, exactly as one that the user
-// may not make: an open that shares nothing tells the two apart, and only
-// the first is waited for.
-bool PutInPlace(const std::string& temporary, const std::string& path, ULONGLONG deadline) {
-    const auto moveIn = [&] {
-        return MoveFileExA(temporary.c_str(), path.c_str(),
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
-    };
-    return RetryWhileInUse(deadline, [&] {
-        if (moveIn()) return true;
-        if (GetLastError() != ERROR_ACCESS_DENIED) return false;
-        if (HeldByAnother(path)) {
-            SetLastError(ERROR_SHARING_VIOLATION);
-            return false;
-        }
-        // Nobody has it open (any longer): once more, and a refusal stands.
-        return moveIn();
-    });
-}
+enum class Swap {
+    Done,
+    Failed,  // in use, or the bytes could not be written: nothing changed
+    Refused, // the folder will not let the file be swapped
+};
 
-// Temporary files are "spd", eight upper-case hexadecimal digits and ".tmp":
-// no other file matches all of it.
-constexpr std::size_t kTemporaryNameLength = 15;
-bool IsTemporaryName(std::string_view leaf) {
-    if (leaf.size() != kTemporaryNameLength || !leaf.starts_with("spd") || !leaf.ends_with(".tmp"))
-        return false;
-    return std::all_of(leaf.begin() + 3, leaf.end() - 4,
-                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); });
-}
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('\\');
-    return slash == std::string::npos ? std::string(".\\") : path.substr(0, slash + 1);
-}
-
-// A new, empty file in the folder, named as GetTempFileNameA would name it.
-// That call cannot be used: it cuts its answer at MAX_PATH bytes, which a
-// UTF-8 path passes long before it reaches MAX_PATH characters.
-KernelHandle CreateTemporaryFile(const std::string& folder, std::string& name) {
-    DWORD unique = GetTickCount() ^ (GetCurrentProcessId() << 16);
-    for (int attempt = 0; attempt < 64; ++attempt, ++unique) {
-        char leaf[kTemporaryNameLength + 1];
-        std::snprintf(leaf, sizeof leaf, "spd%08lX.tmp", static_cast<unsigned long>(unique));
-        name = folder + leaf;
-        KernelHandle file(CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file) return file;
-        // Taken, or still being deleted: try the next name, 64 at most.
-        // Anything else (a folder that refuses new files, a missing folder)
-        // will not change.
-        const DWORD error = GetLastError();
-        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS && !InUseByAnother(error))
-            break;
+// The new contents written to a temporary file beside the target, which is
+// given the target's attributes (with the archive bit set: the file has
+// changed) and permissions and then takes its place.
+Swap SwapIn(const Target& target, std::span<const std::string_view> pieces, ULONGLONG deadline) {
+    const std::wstring folder = FolderOf(target.path);
+    // Where an earlier replace in this folder was cut off.
+    RemoveLeftovers(folder);
+    TemporaryFile temporary(folder, target.permissions ? READ_CONTROL | WRITE_DAC : 0);
+    if (!temporary) return Swap::Refused;
+    if (!WriteAll(temporary.Get(), pieces) || !FlushFileBuffers(temporary.Get()))
+        return Swap::Failed;
+    if (target.exists) {
+        FILE_BASIC_INFO basic{}; // times of zero are left as they are
+        basic.FileAttributes = (target.attributes & kSettableAttributes) | FILE_ATTRIBUTE_ARCHIVE;
+        SetFileInformationByHandle(temporary.Get(), FileBasicInfo, &basic, sizeof basic);
     }
-    name.clear();
-    return KernelHandle();
+    if (target.permissions && !GivePermissions(temporary.Get(), *target.permissions))
+        return Swap::Refused;
+    if (temporary.PutInPlace(target.path, deadline)) return Swap::Done;
+    // Another program still has the file open: writing into it now could
+    // hand that program a mix of two versions.
+    const DWORD error = GetLastError();
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ? Swap::Failed
+                                                                             : Swap::Refused;
 }
 
 } // namespace
@@ -133,59 +163,30 @@ KernelHandle CreateTemporaryFile(const std::string& folder, std::string& name) {
 bool ReplaceFileContents(const std::string& path, std::span<const std::string_view> pieces) {
     const ULONGLONG deadline = InUseDeadline();
     const ReplaceTurn turn(deadline);
+    if (!turn.Ours()) return false;
+    const std::optional<std::wstring> wide = ToUtf16(path, ProgramCodePage());
+    Target target;
+    if (!wide || !Examine(*wide, deadline, target)) return false;
     // Windows refuses to replace a read-only file; Wine does not, so ask first.
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) return false;
-
-    std::string temporary;
-    KernelHandle file = CreateTemporaryFile(FolderOf(path), temporary);
-    if (!file) return exists && OverwriteInPlace(path, pieces, deadline);
-    const bool written = WriteAll(file.Get(), pieces) && FlushFileBuffers(file.Get());
-    file.Reset();
-    if (!written) {
-        DeleteFileA(temporary.c_str());
+    if (target.attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) return false;
+    if (target.exists && !target.swappable) return OverwriteInPlace(target.path, pieces, deadline);
+    switch (SwapIn(target, pieces, deadline)) {
+    case Swap::Done:
+        return true;
+    case Swap::Failed:
         return false;
+    case Swap::Refused:
+        break;
     }
-    // The folder will not let the file be swapped (no right to rename there,
-    // or its own permissions cannot go to a new file): the file itself may
-    // still be written, keeping what it is.
-    const auto writeInPlaceInstead = [&] {
-        DeleteFileA(temporary.c_str());
-        return exists && OverwriteInPlace(path, pieces, deadline);
-    };
-    if (exists) {
-        // The new file is what the old one was, and counts as changed for
-        // backups that go by the archive bit.
-        SetFileAttributesA(temporary.c_str(),
-                           (attributes & kSettableAttributes) | FILE_ATTRIBUTE_ARCHIVE);
-        if (!CarryPermissions(path, temporary)) return writeInPlaceInstead();
-    }
-    if (PutInPlace(temporary, path, deadline)) return true;
-    const DWORD error = GetLastError();
-    // Another program still has the file open: writing into it now could
-    // hand that program a mix of two versions.
-    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) {
-        DeleteFileA(temporary.c_str());
-        return false;
-    }
-    return writeInPlaceInstead();
+    // The folder will not let the file be swapped (no right to make or rename
+    // files there, or the file's permissions cannot go to a new one): the
+    // file itself may still be written, keeping what it is.
+    return target.exists && OverwriteInPlace(target.path, pieces, deadline);
 }
 
 void RemoveLeftoverTemporaryFiles(const std::string& folder) {
     const ReplaceTurn turn(InUseDeadline());
-    if (!turn.Owned()) return;
-    WIN32_FIND_DATAA found{};
-    FindHandle search(FindFirstFileA((folder + "spd*.tmp").c_str(), &found));
-    if (!search) return;
-    do {
-        // The pattern also finds longer names through their short 8.3 ones.
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
-            !IsTemporaryName(found.cFileName))
-            continue;
-        // A file that a copy in another session still writes will not open
-        // without sharing: it stays.
-        KernelHandle leftover(CreateFileA((folder + found.cFileName).c_str(), DELETE, 0, nullptr,
-                                          OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
-    } while (FindNextFileA(search.Get(), &found));
+    if (!turn.Ours()) return;
+    if (const std::optional<std::wstring> wide = ToUtf16(folder, ProgramCodePage()))
+        RemoveLeftovers(*wide);
 }

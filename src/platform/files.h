@@ -31,16 +31,21 @@ inline constexpr unsigned long long kMaxReadableFileSize = 512ull * 1024 * 1024;
 // attributes (with the archive bit set: the file has changed) and any
 // permissions of its own, and then takes the file's place with one rename: a
 // reader, and a program killed at any moment, find the old file whole or the
-// new one whole. A file that another program (another copy of this one) has
-// open is waited for briefly; a refusal (no right to write, read-only) is
-// not. On failure (folder or file not writable, file held open for longer,
-// disk full) the result is false and the file is as it was, with one
-// exception: where the folder will not let the file be swapped but the file
-// itself may be written (a folder that refuses new files), the file is
-// written over in place and then cut to its new length. A saved setting
-// matters more there than crash safety: a crash or a full disk in the middle
-// of that write leaves the file half old, half new. A crash before the
-// rename leaves the temporary file behind (see RemoveLeftoverTemporaryFiles).
+// new one whole. A path that is a symbolic link stays one: the file it leads
+// to is the one replaced. A file that another program (another copy of this
+// one) has open, or is replacing, is waited for briefly; a refusal (no right
+// to write, read-only) is not. On failure (folder or file not writable, file
+// held for longer, disk full) the result is false and the file is as it was,
+// with one exception: where the file may be written but not swapped (a
+// folder that refuses new files, a file that may not be deleted, a file with
+// more than one name, which a rename would part), the file is written over
+// in place and then cut to its new length. A saved setting matters more
+// there than crash safety: a crash or a full disk in the middle of that
+// write leaves the file half old, half new. The system removes the temporary
+// file when the program ends before the rename, except in the instant after
+// the file is made and the one before the rename: what a crash there leaves
+// is cleared by the next replace in that folder (see
+// RemoveLeftoverTemporaryFiles for the program's own at start-up).
 bool ReplaceFileContents(const std::string& path, std::span<const std::string_view> pieces);
 inline bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
     return ReplaceFileContents(path, std::span(&bytes, 1));
@@ -48,7 +53,7 @@ inline bool ReplaceFileContents(const std::string& path, std::string_view bytes)
 
 // Removes the temporary files that interrupted replaces left in the folder,
 // and nothing else: only names of their own pattern, and only those that no
-// running copy of the program is writing or about to put in place.
+// program holds open (a replace under way holds its own until it is in place).
 void RemoveLeftoverTemporaryFiles(const std::string& folder);
 
 // Writes the bytes from the start of the file, creating it if needed and not

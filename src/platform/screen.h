@@ -1,5 +1,5 @@
 #pragma once
-// The screen and the system cursor, as a clock run uses them.
+// The screen and the system cursor, as the program moves it.
 
 #include "base/screen_rect.h"
 

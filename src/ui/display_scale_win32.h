@@ -19,8 +19,12 @@ int SystemDpi();
 // The monitor that holds the cursor (the nearest one when none does), as the
 // system picks it: its work area, the monitor less the taskbar and docked
 // bars, in virtual-screen coordinates, and its DPI at this moment, so that a
-// scale the user has just changed counts. Where the system cannot tell a
-// monitor's own DPI (before Windows 8.1), the system DPI.
+// scale the user has just changed counts. That is the monitor's own DPI only
+// where the process is aware of each monitor's scale (Windows 10 version 1703
+// and later). Elsewhere it is the system DPI for every monitor: before
+// Windows 8.1 nothing tells a monitor's own, and from Windows 8.1 to 10
+// version 1607 the process is system aware, so the system answers it the
+// system DPI and stretches the program's windows on the other monitors.
 struct MonitorInUse {
     ScreenRect workArea;
     int dpi = 96;

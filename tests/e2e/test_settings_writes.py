@@ -1,12 +1,14 @@
 """How the settings file is written where it is hard to write: two copies of
 the program changing settings at the same moment, a folder that lets its
-files be written but refuses new ones, and a settings file that refuses
-every change."""
+files be written but refuses new ones, a settings file that refuses every
+change, and one that is a symbolic link to a file elsewhere."""
 
 import contextlib
 import os
+import shutil
 import statistics
 import subprocess
+import tempfile
 import threading
 import time
 import unittest
@@ -137,6 +139,23 @@ class RefusingFiles(ProgramTest):
         # use would be, for 200 ms, some twenty times a change's time).
         writable, refused = statistics.median(writable), statistics.median(refused)
         self.assertLess(refused, 3 * writable, f"medians {writable:.3f} s, {refused:.3f} s")
+
+
+class LinkedSettingsFile(ProgramTest):
+    def test_a_settings_file_that_is_a_symbolic_link_stays_one(self):
+        # A portable program whose settings live in a synced folder.
+        synced = tempfile.mkdtemp(prefix="spindrift-e2e-synced-")
+        self.addCleanup(shutil.rmtree, synced)
+        target = os.path.join(synced, "settings.ini")
+        with open(target, "wb") as out:
+            out.write(settings_bytes(ClockStyle="HHMM (24hr)"))
+        os.symlink(target, self.path(SETTINGS_FILE))
+        window = self.start_and_wait()
+        self.probe.ask(f"edit {window} {SLOWDOWN} 17")
+        self.assertTrue(os.path.islink(self.path(SETTINGS_FILE)))
+        self.assertEqual(self.settings(),
+                         settings_bytes(ClockStyle="HHMM (24hr)", SlowdownFactor=17))
+        self.assertEqual(os.listdir(synced), ["settings.ini"])
 
 
 if __name__ == "__main__":

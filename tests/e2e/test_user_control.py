@@ -72,6 +72,16 @@ class UserInControl(RunTracing, ProgramTest):
         trace, plans = self.trace_run(self.show_now)
         self.assert_one_run_along_the_plan(trace, plans)
 
+    def test_a_run_started_while_the_last_one_fades_makes_all_its_moves(self):
+        self.probe.ask(f"edit {self.window} {SLOWDOWN} {QUICK}")
+        self.probe.ask("trace-start")
+        self.show_now()
+        last_move = float(self.probe.ask("trace-end-timed 20000 700").split()[-1].split(",")[2])
+        started = []
+        trace, plans = self.trace_run(lambda: (started.append(now_ms()), self.show_now()))
+        self.assertTrue(500 < started[0] - last_move < 1500, "started during the first one's fade")
+        self.assert_one_run_along_the_plan(trace, plans)
+
     def test_moving_the_mouse_stops_the_run_where_the_hand_put_the_cursor(self):
         self.show_now()
         self.probe.wait_window(OVERLAY, 10000)

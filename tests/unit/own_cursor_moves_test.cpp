@@ -1,4 +1,4 @@
-#include "clock/own_cursor_moves.h"
+#include "ui/own_cursor_moves.h"
 
 #include <gtest/gtest.h>
 
@@ -8,35 +8,40 @@ constexpr std::int64_t kSecond = 1000000;
 
 TEST(OwnCursorMoves, OnlyACursorAwayFromEveryRecentPlacementIsTheHand) {
     OwnCursorMoves moves;
-    EXPECT_FALSE(moves.MovedByHand({500, 500}, 0)) << "nothing placed yet";
+    EXPECT_FALSE(moves.MovedByHand({500, 500})) << "nothing placed yet";
 
     moves.Placed({100, 100}, {100, 100}, 0);
     moves.Placed({400, 100}, {100, 100}, 10); // reported late, still at the last place
     moves.Placed({0, 50}, {0, 50}, 20);       // a point left of the screen, held at its edge
+    // However long the cursor lies where it was put, its places stay the
+    // program's; once it is moved on, each goes a second after it was set.
     const struct {
+        std::int64_t movedOnAt; // a placement at (700, 700) first; 0: none
         ScreenPoint seen;
-        std::int64_t at;
         bool hand;
     } cases[] = {
-        {{100, 100}, 30, false},
-        {{400, 100}, 30, false},
-        {{0, 50}, 30, false},
-        {{403, 97}, 30, false}, // within the tolerance
-        {{404, 100}, 30, true},
-        {{400, 96}, 30, true},
-        {{250, 100}, 30, true},
-        {{400, 100}, 10 + kSecond, false},
-        {{400, 100}, 11 + kSecond, true}, // a second on
+        {0, {100, 100}, false},
+        {0, {400, 100}, false},
+        {0, {0, 50}, false},
+        {0, {403, 97}, false}, // within the tolerance
+        {0, {404, 100}, true},
+        {0, {400, 96}, true},
+        {0, {250, 100}, true},
+        {10 + kSecond, {400, 100}, false},
+        {11 + kSecond, {400, 100}, true}, // a second on
+        {11 + kSecond, {0, 50}, false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(moves.MovedByHand(c.seen, c.at), c.hand) << c.seen.x << "," << c.seen.y;
+    for (const auto& c : cases) {
+        if (c.movedOnAt != 0) moves.Placed({700, 700}, {700, 700}, c.movedOnAt);
+        EXPECT_EQ(moves.MovedByHand(c.seen), c.hand) << c.seen.x << "," << c.seen.y;
+    }
 
     // Only the latest placements count; forgetting starts afresh.
     for (int i = 0; i < static_cast<int>(OwnCursorMoves::kRemembered); ++i)
-        moves.Placed({1000 + i, 0}, {1000 + i, 0}, 40);
-    EXPECT_TRUE(moves.MovedByHand({100, 100}, 50));
+        moves.Placed({1000 + i, 0}, {1000 + i, 0}, 2 * kSecond);
+    EXPECT_TRUE(moves.MovedByHand({100, 100}));
     moves.Forget();
-    EXPECT_FALSE(moves.MovedByHand({100, 100}, 50));
+    EXPECT_FALSE(moves.MovedByHand({100, 100}));
 }
 
 TEST(OwnCursorMoves, TheScreenHoldsTheCursorInsideItsEdges) {

@@ -199,7 +199,14 @@ TEST(ShippedSets, AreCompleteHandsInsideTheCell) {
         const char* name;
         std::int32_t points;
         int repeats;
-    } hands[] = {{"quick.set", 577, 65}, {"round.set", 1304, 211}, {"narrow.set", 883, 136}};
+    } hands[] = {
+        {"quick.set", 577, 65},
+        {"round.set", 1304, 211},
+        {"narrow.set", 883, 136},
+        {"writer3-broad.set", 976, 206},
+        {"writer4-rounded.set", 917, 131},
+        {"writer7-upright.set", 1122, 181},
+    };
     for (const auto& hand : hands) {
         const SetOnDisk set = ReadSet(std::string(SPINDRIFT_SOURCE_DIR "/sets/") + hand.name);
         EXPECT_EQ(FormatSetFile(set.texts), set.bytes) << hand.name;

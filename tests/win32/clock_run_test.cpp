@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "charset/character_set.h"
+#include "charset/creator_layout.h"
+#include "charset/creator_state.h"
 #include "clock/clock_plan.h"
 #include "clock/run_placement.h"
 #include "clock/time_text.h"
+#include "creator_session.h"
 #include "platform/handles.h"
 #include "platform/precise_timer.h"
 #include "platform/time.h"
@@ -297,15 +300,19 @@ TEST_F(ClockRun, TrailsInkAHalfTransparentPictureOfTheScreenAndLeaveTheClipboard
     EXPECT_NE(SurfaceBitmapPixel(picture, 4, 200), kBackdrop);
     EXPECT_EQ(SurfaceBitmapPixel(picture, 5, 200), kBackdrop);
     // Ink: the first character's first point, the middle of its first stroke
-    // and its last point, in overlay coordinates.
+    // and of its second, given in its recording's units (scaled to the screen).
     const int cell = SlotForCharacter(drawn[0]) * 10;
+    const auto pixel = [&](int x, int y) {
+        const ScreenPoint at = OverlayPoint(layout, {ScreenCoordinate(layout.Left, layout.Scale, x),
+                                                     ScreenCoordinate(layout.Top, layout.Scale, y)});
+        return SurfaceBitmapPixel(picture, at.x, at.y);
+    };
     EXPECT_TRUE(WaitUntil([&] {
         PumpMessages();
-        return SurfaceBitmapPixel(picture, 20 + cell, 30) == kInk &&
-               SurfaceBitmapPixel(picture, 40 + cell, 30) == kInk &&
-               SurfaceBitmapPixel(picture, 60 + cell, 60) == kInk;
+        return pixel(20 + cell, 30) == kInk && pixel(40 + cell, 30) == kInk &&
+               pixel(60 + cell, 60) == kInk;
     }));
-    EXPECT_EQ(SurfaceBitmapPixel(picture, 40 + cell, 60), kBackdrop);
+    EXPECT_EQ(pixel(40 + cell, 60), kBackdrop);
 
     // A click on the overlay (the cursor is over it) leaves the focus where it was.
     INPUT click[2] = {};
@@ -421,6 +428,30 @@ TEST_F(ClockRun, AnEmptyTimeTextMovesNothingButStillFadesItsOverlay) {
     EXPECT_FALSE(IsWindow(overlay));
     EXPECT_EQ(CursorNow(), (ScreenPoint{7, 9}));
     EXPECT_EQ(LiveHandleCounts(), handlesBefore);
+}
+
+// The Creator's animated view moves the cursor as the program's own: a run
+// drawn while it plays is not stopped for it.
+TEST_F(ClockRun, ARunBesideTheCreatorsAnimatedViewIsWrittenWhole) {
+    CreatorSession creator;
+    ASSERT_TRUE(creator.Window());
+    std::string view = "40,40";  // 20 segments: about 200 ms
+    for (int i = 1; i <= 20; ++i)
+        view += ", " + std::to_string(40 + 4 * i) + "," + std::to_string(40 + 6 * i);
+    ProgramCharacterSet().SetSlot(kAmSlot, view);  // a slot the 24-hour time never draws
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const std::string drawn = DrawnNow();
+        SetCursorPos(1, 1);
+        ProgramCreatorState().LastViewedSlot = kAmSlot;  // the next view is animated
+        creator.Post(kViewButtonBase + kAmSlot);
+        ASSERT_TRUE(WaitUntil([] { return !(CursorNow() == ScreenPoint{1, 1}); }));
+        StartClockRun();
+        ASSERT_TRUE(WaitUntil([] { return ActiveClockRuns() == 0; }, 30000));
+        if (DrawnNow() != drawn) continue;
+        EXPECT_EQ(CursorNow(), PlannedPoints(drawn).back());
+        return;
+    }
+    FAIL() << "the time kept changing";
 }
 
 }  // namespace

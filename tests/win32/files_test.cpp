@@ -7,6 +7,9 @@
 
 #include <sddl.h>
 
+#include <functional>
+#include <thread>
+
 namespace {
 
 // A file's DACL in the system's own notation, for comparing and for reading.
@@ -190,32 +193,75 @@ TEST(Files, APathLongerThanMaxPathInUtf8IsNeverCut) {
 
 // Only what an interrupted replace leaves is cleared: names of the program's
 // own pattern that nobody holds open. The pattern "spd*.tmp" finds more than
-// that (on Windows, longer names through their short 8.3 ones as well).
+// that (on Windows, longer names through their short 8.3 ones as well). The
+// start-up clears the program's folder; a replace clears the folder it
+// writes in (a set saved anywhere).
 TEST(Files, OnlyLeftoverTemporaryFilesNobodyHoldsAreCleared) {
-    TempFolder dir;
-    const char* cleared[] = {"spd0001ABCD.tmp", "spd0002ABCD.tmp"};
-    const char* kept[] = {"spd0003ABCD.tmp",  "spd0004abcd.tmp", "spd0005ABCD.tmp.x",
-                          "spd0006ABCD.tmpx", "spdABCD.tmp",     "spd0007ABCG.tmp",
-                          "other.tmp"};
-    for (const char* name : cleared)
-        WriteBytes(dir / name, "half a save");
-    // A replace copies the file's attributes before it renames.
-    SetFileAttributesA((dir / cleared[1]).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-    for (const char* name : kept)
-        WriteBytes(dir / name, "not ours, or still being written");
-    CreateDirectoryA((dir / "spd0008ABCD.tmp").c_str(), nullptr);
-    {
-        ExclusiveHold writing(dir / kept[0]);
-        ASSERT_TRUE(writing.Held());
-        RemoveLeftoverTemporaryFiles(dir.Path());
+    const std::function<void(const TempFolder&)> clearers[] = {
+        [](const TempFolder& dir) { RemoveLeftoverTemporaryFiles(dir.Path()); },
+        [](const TempFolder& dir) { EXPECT_TRUE(ReplaceFileContents(dir / "d.set", "set")); },
+    };
+    for (const auto& clear : clearers) {
+        TempFolder dir;
+        const char* cleared[] = {"spd0001ABCD.tmp", "spd0002ABCD.tmp"};
+        const char* kept[] = {"spd0003ABCD.tmp",  "spd0004abcd.tmp", "spd0005ABCD.tmp.x",
+                              "spd0006ABCD.tmpx", "spdABCD.tmp",     "spd0007ABCG.tmp",
+                              "other.tmp"};
+        for (const char* name : cleared)
+            WriteBytes(dir / name, "half a save");
+        // A replace copies the file's attributes before it renames.
+        SetFileAttributesA((dir / cleared[1]).c_str(),
+                           FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+        for (const char* name : kept)
+            WriteBytes(dir / name, "not ours, or still being written");
+        CreateDirectoryA((dir / "spd0008ABCD.tmp").c_str(), nullptr);
+        {
+            ExclusiveHold writing(dir / kept[0]);
+            ASSERT_TRUE(writing.Held());
+            clear(dir);
+        }
+        for (const char* name : cleared)
+            EXPECT_FALSE(FileExists(dir / name)) << name;
+        for (const char* name : kept)
+            EXPECT_EQ(ReadBytes(dir / name), "not ours, or still being written") << name;
+        EXPECT_NE(GetFileAttributesA((dir / "spd0008ABCD.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(LiveHandles(HandleKind::Kernel), 0);
+        EXPECT_EQ(LiveHandles(HandleKind::Find), 0);
     }
-    for (const char* name : cleared)
-        EXPECT_FALSE(FileExists(dir / name)) << name;
-    for (const char* name : kept)
-        EXPECT_EQ(ReadBytes(dir / name), "not ours, or still being written") << name;
-    EXPECT_NE(GetFileAttributesA((dir / "spd0008ABCD.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(LiveHandles(HandleKind::Kernel), 0);
-    EXPECT_EQ(LiveHandles(HandleKind::Find), 0);
+}
+
+// A file with two names is one file: a rename would leave the other name on
+// the old contents, so it is written in place, and both names show the new.
+TEST(Files, AFileWithAnotherNameKeepsItThroughAReplace) {
+    TempFolder dir;
+    WriteBytes(dir / "s.ini", "old, longer contents");
+    ASSERT_TRUE(CreateHardLinkA((dir / "synced.ini").c_str(), (dir / "s.ini").c_str(), nullptr));
+    EXPECT_TRUE(ReplaceFileContents(dir / "s.ini", "new"));
+    EXPECT_EQ(ReadBytes(dir / "synced.ini"), "new");
+    EXPECT_TRUE(ReplaceFileContents(dir / "synced.ini", "newer"));
+    EXPECT_EQ(ReadBytes(dir / "s.ini"), "newer");
+}
+
+// A copy that has been replacing for longer than a file in use is waited for
+// holds its turn: the file counts as in use, and stays as it was.
+TEST(Files, AReplaceWaitsItsTurnAndOtherwiseChangesNothing) {
+    TempFolder dir;
+    WriteBytes(dir / "s.ini", "old");
+    KernelHandle taken(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    KernelHandle done(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    std::thread otherCopy([&] {
+        KernelHandle turn(CreateMutexA(nullptr, FALSE, "Local\\SpindriftClock.FileReplace"));
+        WaitForSingleObject(turn.Get(), INFINITE);
+        SetEvent(taken.Get());
+        WaitForSingleObject(done.Get(), INFINITE);
+        ReleaseMutex(turn.Get());
+    });
+    WaitForSingleObject(taken.Get(), INFINITE);
+    EXPECT_FALSE(ReplaceFileContents(dir / "s.ini", "new"));
+    SetEvent(done.Get());
+    otherCopy.join();
+    EXPECT_EQ(ReadBytes(dir / "s.ini"), "old");
+    EXPECT_TRUE(ReplaceFileContents(dir / "s.ini", "new"));
 }
 
 TEST(Files, WritesInPlaceWithoutShortening) {

@@ -258,7 +258,8 @@ std::vector<IPt> DrawGlyph(const GlyphDesign& d, const GlyphTiming& timing) {
     }
 
     // Pauses: share them out over the weighted nodes (largest remainder), then repeat
-    // the sample nearest to each node's moment.
+    // the sample nearest to each node's moment. A path without pauses (a move with
+    // the pen up) may have no weighted node at all.
     const std::size_t nodes = dn.nodeAt.size();
     double weightSum = 0;
     for (double w : dn.nodePause)
@@ -266,7 +267,7 @@ std::vector<IPt> DrawGlyph(const GlyphDesign& d, const GlyphTiming& timing) {
     std::vector<int> count(nodes, 0);
     std::vector<double> rem(nodes, 0.0);
     int given = 0;
-    for (std::size_t i = 0; i < nodes; ++i) {
+    for (std::size_t i = 0; i < nodes && pauses > 0; ++i) {
         const double share = pauses * dn.nodePause[i] / weightSum;
         count[i] = static_cast<int>(std::floor(share));
         rem[i] = share - count[i];

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 
 namespace hand {
 namespace {
@@ -108,8 +110,8 @@ CheckReport CheckSet(const std::string& s, const SetShape& want) {
     return r;
 }
 
-void PrintReport(const CheckReport& r, const SetShape& want) {
-    std::fprintf(stderr, "make-hand: %s\n", r.ok ? "all checks passed" : "CHECK FAILED");
+void PrintReport(const char* tool, const CheckReport& r, const SetShape& want) {
+    std::fprintf(stderr, "%s: %s\n", tool, r.ok ? "all checks passed" : "CHECK FAILED");
     std::fprintf(stderr, "  bytes %zu", r.bytes);
     if (want.bytes > 0) std::fprintf(stderr, " (want %d)", want.bytes);
     std::fprintf(stderr, "\n  points %d, repeated points %d\n", r.totalPoints, r.totalPauses);
@@ -124,6 +126,31 @@ void PrintReport(const CheckReport& r, const SetShape& want) {
     std::fprintf(stderr, "\n");
     for (const auto& e : r.errors)
         std::fprintf(stderr, "  error: %s\n", e.c_str());
+}
+
+// What is on disk must be exactly what was checked: the file is read back.
+int WriteSet(const char* tool, const char* path, const std::string& text) {
+    if (!path) {
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 2;
+    }
+    {
+        std::ofstream f(path, std::ios::binary | std::ios::trunc);
+        f.write(text.data(), static_cast<std::streamsize>(text.size()));
+        f.close();
+        if (!f) {
+            std::fprintf(stderr, "%s: cannot write %s\n", tool, path);
+            return 2;
+        }
+    }
+    std::ifstream in(path, std::ios::binary);
+    const std::string back((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (back != text) {
+        std::fprintf(stderr, "%s: %s does not read back as written\n", tool, path);
+        return 2;
+    }
+    std::fprintf(stderr, "%s: wrote %s\n", tool, path);
+    return 0;
 }
 
 } // namespace hand

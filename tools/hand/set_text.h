@@ -1,6 +1,6 @@
 #pragma once
 // A hand written as a set file, in the program's own syntax ("x,y, x,y" lines
-// each ending CR LF), and an independent check of the written bytes.
+// each ending CR LF), an independent check of the written bytes, and writing them.
 
 #include <array>
 #include <cstddef>
@@ -38,7 +38,12 @@ struct CheckReport {
 // syntax, line ends, counts, pauses, bounds, size.
 CheckReport CheckSet(const std::string& s, const SetShape& want);
 
-// The figures and any errors, on standard error.
-void PrintReport(const CheckReport& r, const SetShape& want);
+// The figures and any errors, on standard error, after the tool's name.
+void PrintReport(const char* tool, const CheckReport& r, const SetShape& want);
+
+// Writes the checked bytes to `path` (created or replaced) and reads them back,
+// or, with no path, to standard output. Gives the tool's exit status: 0, or 2
+// when the bytes could not be written.
+int WriteSet(const char* tool, const char* path, const std::string& text);
 
 } // namespace hand

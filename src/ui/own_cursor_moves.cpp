@@ -1,4 +1,4 @@
-#include "clock/own_cursor_moves.h"
+#include "ui/own_cursor_moves.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -16,12 +16,13 @@ void OwnCursorMoves::Placed(ScreenPoint expected, ScreenPoint reported, std::int
         next_ = (next_ + 1) % places_.size();
         count_ = std::min(count_ + 1, places_.size());
     }
+    latest_ = now;
 }
 
-bool OwnCursorMoves::MovedByHand(ScreenPoint seen, std::int64_t now) const {
+bool OwnCursorMoves::MovedByHand(ScreenPoint seen) const {
     if (count_ == 0) return false;
     const auto own = [&](const Place& place) {
-        return now - place.at <= kRememberedFor &&
+        return latest_ - place.at <= kRememberedFor &&
                std::abs(static_cast<std::int64_t>(seen.x) - place.point.x) <= kTolerance &&
                std::abs(static_cast<std::int64_t>(seen.y) - place.point.y) <= kTolerance;
     };
