@@ -1,10 +1,10 @@
 """Saves cut off at any moment: the program changes settings as fast as it
 answers, through its window, and its Wine process is killed (SIGKILL) at a
-random moment, again and again, until enough kills have cut a save off (left
-a temporary file: "mid-write"). Each time the settings file is one whole
-version it could have written, and the next start clears what the cut-off
-save left. Counts go to standard error; SPINDRIFT_KILL_SEED repeats a run's
-moments."""
+random moment, again and again, until enough kills have cut a save off
+("mid-write": a save's temporary file was there as the kill came, or after
+it). Each time the settings file is one whole version it could have written,
+and the next start clears what the cut-off save left. Counts go to standard
+error; SPINDRIFT_KILL_SEED repeats a run's moments."""
 
 import glob
 import os
@@ -52,14 +52,15 @@ class InterruptedSaves(ProgramTest):
         while counts["kills"] < KILLS or (counts["mid_write"] < MID_WRITES and
                                           counts["kills"] < MOST_KILLS):
             program = self.programs[-1]
-            before = set(self.leftovers())
-            killer = threading.Timer(moments.uniform(0.1, 0.9), program.kill)
+            before, saving = set(self.leftovers()), []
+            killer = threading.Timer(moments.uniform(0.1, 0.9), lambda: (
+                saving.append(bool(set(self.leftovers()) - before)), program.kill()))
             killer.start()
             counts["changes"] += self.change_until_killed(window, program)
             killer.join()
             program.wait()
             counts["kills"] += 1
-            counts["mid_write"] += bool(set(self.leftovers()) - before)
+            counts["mid_write"] += saving[0] or bool(set(self.leftovers()) - before)
             try:
                 counts["lost"] += self.settings() not in WHOLE
             except FileNotFoundError:
