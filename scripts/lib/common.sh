@@ -80,16 +80,22 @@ make_wine_prefix() {
 # display to $3 DPI and exports it. Wine 8 takes the DPI from LogPixels under
 # HKCU\Control Panel\Desktop, else from the machine's value under
 # HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts, and
-# reads it when its server starts.
+# reads it when its server starts. A scale that did not take would leave the
+# tests meant for it passing at 96 DPI: the display is asked, through the
+# end-to-end tests' probe, and anything but $3 stops the run.
 make_scaled_wine_prefix() {
     WINEPREFIX=$1 wineserver -k 2>/dev/null || true
     WINEPREFIX=$1 wineserver -w
     rm -rf "$2"
     cp -a "$1" "$2"
     export WINEPREFIX=$2
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$3" /f >/dev/null 2>&1
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$3" /f >/dev/null ||
+        die "could not set $2 to $3 DPI"
     wineserver -k 2>/dev/null || true
     wineserver -w
+    local dpi probe="$SPINDRIFT_ROOT/build/$SPINDRIFT_WINDOWS_ARCH/spindrift-probe.exe"
+    dpi=$(printf 'dpi\nquit\n' | wine "$probe")
+    [ "$dpi" = "ok $3" ] || die "the display of $2 answers '$dpi', not $3 DPI"
 }
 
 # Stops the wineserver of our prefix (and with it every program in it).

@@ -77,6 +77,22 @@ def settings_bytes(**changes):
     return "".join(f"{key}: {value}\r\n" for key, value in values.items()).encode("utf-8")
 
 
+def xdotool(*args):
+    """Runs xdotool; the words it printed."""
+    return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True,
+                          text=True, timeout=60).stdout.split()
+
+
+def screen_pixels(left, top, right, bottom):
+    """The screen's colours in a rectangle: {(x, y): (r, g, b)} in screen coordinates."""
+    width, height = right - left, bottom - top
+    raw = subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{left}+{top}",
+                          "-depth", "8", "rgb:-"], check=True, capture_output=True,
+                         timeout=60).stdout
+    return {(left + i % width, top + i // width): tuple(raw[3 * i:3 * i + 3])
+            for i in range(width * height)}
+
+
 def poll(condition, timeout, interval=0.05):
     """Calls condition until it gives something true, for at most timeout seconds."""
     deadline = time.monotonic() + timeout
@@ -147,9 +163,9 @@ ENVIRONMENT = _Environment()
 class Probe:
     """One spindrift-probe.exe, commanded line by line."""
 
-    def __init__(self):
+    def __init__(self, program=PROBE, cwd=None, env=None):
         self.process = subprocess.Popen(
-            ["wine", PROBE], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+            ["wine", program], cwd=cwd, env=env, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
             stderr=subprocess.DEVNULL, text=True, encoding="utf-8", bufsize=1)
 
     def ask(self, command):
@@ -208,6 +224,43 @@ class Probe:
                 self.process.wait()
         self.process.stdin.close()
         self.process.stdout.close()
+
+
+CREATOR = "Mouse Motion Capture Character Creator"
+CREATOR_VIEW_BUTTONS = 1600  # the view button of slot 0; the others follow
+BLUE, BLACK = (0, 0, 255), (0, 0, 0)
+
+
+def shows(area, colour):
+    """Whether a colour shows inside a control's rectangle, within its border."""
+    left, top, right, bottom = area
+    return colour in screen_pixels(left + 3, top + 3, right - 3, bottom - 3).values()
+
+
+def start_recording(probe, creator, area, slot):
+    """Records a slot in the open Character Creator (a digit's) with its key, and returns once the
+    recording watches for the first movement. The slot's recording is shown first, in
+    blue; the recording clears the drawing area and at once takes the cursor's place
+    as the one to move from."""
+    probe.ask(f"post-click {creator} {CREATOR_VIEW_BUTTONS + slot}")
+    if not poll(lambda: shows(area, BLUE), 30):
+        raise AssertionError(f"the view of slot {slot} never showed")
+    window = xdotool("search", "--name", "^" + CREATOR + "$")[0]
+    xdotool("windowfocus", "--sync", window)
+    xdotool("key", "--window", window, slot)
+    if not poll(lambda: not shows(area, BLUE), 30):
+        raise AssertionError(f"the recording of slot {slot} never began")
+
+
+def answer_boxes(probe, seen, caption="Error"):
+    """Presses OK on the message boxes with a caption that show, adding what they say to
+    seen (a program shows one at a time); gives seen."""
+    showing = probe.boxes(caption)
+    if showing:
+        seen += showing
+        probe.ask(f"press {caption}")
+        poll(lambda: not probe.boxes(caption), 10)
+    return seen
 
 
 class ProgramTest(unittest.TestCase):

@@ -34,6 +34,7 @@
 //   client HWND                  ok L T R B     its client area's rectangle on the screen
 //   item-rect HWND ID            ok L T R B     a control's rectangle on the screen
 //   alpha CAPTION                ok A           a layered window's alpha (-1: none found)
+//   load NAME                    ok 0|1         LoadLibraryA with the default search order
 //   quit
 //
 // Window handles are written and read as decimal numbers.
@@ -332,6 +333,11 @@ std::string Run(const std::string& line) {
         for (HWND box : found)
             PostMessageA(box, WM_COMMAND, IDOK, 0);
         return "ok " + std::to_string(found.size());
+    }
+    if (command == "load") {
+        const HMODULE module = LoadLibraryA(rest().c_str());
+        if (module) FreeLibrary(module);
+        return module ? "ok 1" : "ok 0";
     }
     if (command == "minimize") {
         const auto found = TopLevelWindows(rest());

@@ -41,18 +41,20 @@ class RunTracing:
 
     set_file = DEFAULT_SET  # the set the program writes with
 
+    def plans(self, moments):
+        """The plans of runs started at these moments."""
+        area = self.probe.work_area()
+        dpi = self.probe.dpi()
+        return [planned_points(clock_text(STYLE, moment), self.height, ACCELERATION, area,
+                               self.set_file, dpi)
+                for moment in moments]
+
     def trace_run(self, start_run):
         """Traces the cursor while start_run starts runs, until it rests; gives the trace
         and the plans for the minutes around it."""
         before = time.localtime()
         trace = self.probe.trace_while(20000, 700, start_run)
-        after = time.localtime()
-        area = self.probe.work_area()
-        dpi = self.probe.dpi()
-        plans = [planned_points(clock_text(STYLE, moment), self.height, ACCELERATION, area,
-                                self.set_file, dpi)
-                 for moment in (before, after)]
-        return trace, plans
+        return trace, self.plans((before, time.localtime()))
 
     def run_part(self, trace, plans):
         """The plan the trace follows, and the traced points from the plan's first point on.

@@ -5,7 +5,7 @@ import subprocess
 import time
 import unittest
 
-from harness import SHOW_NOW, ProgramTest
+from harness import SHOW_NOW, ProgramTest, poll
 from run_tracing import ACCELERATION, SLOWDOWN, START, STYLE, RunTracing
 
 
@@ -58,12 +58,18 @@ class ClockRuns(RunTracing, ProgramTest):
         self.assert_one_run_along_the_plan(trace, plans)
 
     def test_two_quick_clicks_give_two_runs_at_once(self):
+        now = time.time()
+        plans = self.plans((time.localtime(now), time.localtime(now + 60)))
+        # Where a run rests after a character: its strokes take tens of ms here, the pause
+        # 200 ms, in which the second run's first strokes are not crossed by the first's.
+        rests = {(x, y) for plan in plans for (index, x, y), (after, _, _) in zip(plan, plan[1:])
+                 if 0 < index < after}
+
         def click_twice():
             self.probe.ask(f"post-click {self.window} {SHOW_NOW}")
-            # Late enough that the first run has left its first character (a
-            # character's strokes take tens of ms here, then a 200 ms pause),
-            # early enough that it is far from done.
-            time.sleep(0.35)
+            # Once the first run has left its first character, far from done.
+            self.assertTrue(poll(lambda: self.probe.cursor() in rests, 10, 0.01),
+                            "the first run never rested after its second character")
             self.probe.ask(f"post-click {self.window} {SHOW_NOW}")
 
         trace, plans = self.trace_run(click_twice)

@@ -2,9 +2,9 @@
 
 Each case puts its files into a fresh folder beside a copy of the program and
 starts it under Wine. The program must show its main window within a bounded
-time, stay up, close when asked (exit code 0), and leave every file it found
-exactly as it was: the only file it may add is the built-in set, default.set,
-when the settings name it and it is missing.
+time and no error box on the way, stay up, close when asked (exit code 0), and
+leave every file it found exactly as it was: the only file it may add is the
+built-in set, default.set, when the settings name it and it is missing.
 
 The huge cases (values of hundreds of megabytes) must also leave the program
 idle once its window shows, and save a setting changed afterwards with every
@@ -21,7 +21,7 @@ import time
 import unittest
 
 from harness import (BUILD, CAPTION, DEFAULTS, ENVIRONMENT, PROGRAM, SLOWDOWN, Probe,
-                     SETTINGS_FILE as SETTINGS)
+                     SETTINGS_FILE as SETTINGS, answer_boxes)
 
 HOLD_FILE = os.path.join(BUILD, "hold-file.exe")
 HELD = "held by another program"
@@ -203,17 +203,18 @@ class HostileFiles(unittest.TestCase):
         xdotool("key", "--window", window, "alt+F4")
         self.assertEqual(program.wait(timeout=30), 0)
 
-    def main_window(self, program):
-        """The visible main window; an error box on the way is answered with Enter."""
+    def main_window(self, program, probe, boxes):
+        """The visible main window; each error box on the way is noted in boxes and answered."""
         def shown():
-            for box in xdotool("search", "--onlyvisible", "--name", "^Error$"):
-                xdotool("key", "--window", box, "Return")
+            answer_boxes(probe, boxes)
             windows = xdotool("search", "--onlyvisible", "--name", f"^{CAPTION}$")
             return windows[0] if windows else None
         return wait(lambda: program.poll() is None and shown() or program.poll() is not None
                     and "ended", 90)
 
     def test_every_hostile_file_leaves_a_working_program_and_untouched_files(self):
+        probe = Probe()
+        self.addCleanup(probe.close)
         for name, files in CASES.items():
             with self.subTest(name), tempfile.TemporaryDirectory(prefix="spindrift-e2e-") as folder:
                 files = dict(files)
@@ -228,12 +229,14 @@ class HostileFiles(unittest.TestCase):
                 before = snapshot(folder)
                 holder = self.hold(os.path.join(folder, held)) if held else None
                 program = self.start_in(folder)
+                boxes = []
                 try:
-                    window = self.main_window(program)
+                    window = self.main_window(program, probe, boxes)
                     self.assertIsNotNone(window, "no main window within 90 s")
                     self.assertNotEqual(window, "ended", "the program ended by itself")
                     time.sleep(1)
                     self.assertIsNone(program.poll(), "the program ended by itself")
+                    self.assertEqual(answer_boxes(probe, boxes), [], "no file here is an error")
                     self.close(program, window)
                 finally:
                     if program.poll() is None:
@@ -261,14 +264,16 @@ class HostileFiles(unittest.TestCase):
                 kept = {n: file_digest(os.path.join(folder, n)) for n in others}
                 program = self.start_in(folder)
                 probe = Probe()
+                boxes = []
                 try:
-                    window = self.main_window(program)
+                    window = self.main_window(program, probe, boxes)
                     self.assertNotIn(window, (None, "ended"), "no main window")
                     time.sleep(1)
                     before = cpu_seconds(program.pid)
                     time.sleep(IDLE_SECONDS)
                     busy = (cpu_seconds(program.pid) - before) / IDLE_SECONDS
                     self.assertLess(busy, 0.005, "idle CPU, share of one core")
+                    self.assertEqual(answer_boxes(probe, boxes), [], "no value here is an error")
 
                     probe.ask(f"edit {probe.wait_window()} {SLOWDOWN} 17")
                     saved = dict(DEFAULTS, SlowdownFactor="17")

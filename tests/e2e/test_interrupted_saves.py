@@ -1,9 +1,10 @@
 """Saves cut off at any moment: the program changes settings as fast as it
 answers, through its window, and its Wine process is killed (SIGKILL) at a
-random moment, again and again. Each time the settings file is one whole
-version it could have written, and the next start clears what the cut-off
-save left. Counts go to standard error (a kill "mid-write" left a temporary
-file); SPINDRIFT_KILL_SEED repeats a run's moments."""
+random moment, again and again, until enough kills have cut a save off
+("mid-write": a save's temporary file was there as the kill came, or after
+it). Each time the settings file is one whole version it could have written,
+and the next start clears what the cut-off save left. Counts go to standard
+error; SPINDRIFT_KILL_SEED repeats a run's moments."""
 
 import glob
 import os
@@ -14,7 +15,8 @@ import unittest
 
 from harness import CLOCK_STYLE, TRAILS, ProgramTest, poll, settings_bytes
 
-KILLS = 24
+KILLS = 24  # at least; and on, up to MOST_KILLS, until MID_WRITES kills have cut a save off
+MID_WRITES, MOST_KILLS = 4, 96
 STYLES = ["HH:MM AM (12hr)", "HH:MM (12hr)", "HHMM AM (12hr)", "HHMM (12hr)", "HH:MM (24hr)",
           "HHMM (24hr)"]
 WHOLE = {settings_bytes(ClockStyle=style, LeaveMouseTrails=trails)
@@ -47,16 +49,18 @@ class InterruptedSaves(ProgramTest):
         self.write_settings()
         counts = dict(kills=0, mid_write=0, lost=0, litter_after_start=0, changes=0)
         window = self.start_window()
-        for _ in range(KILLS):
+        while counts["kills"] < KILLS or (counts["mid_write"] < MID_WRITES and
+                                          counts["kills"] < MOST_KILLS):
             program = self.programs[-1]
-            before = set(self.leftovers())
-            killer = threading.Timer(moments.uniform(0.1, 0.9), program.kill)
+            before, saving = set(self.leftovers()), []
+            killer = threading.Timer(moments.uniform(0.1, 0.9), lambda: (
+                saving.append(bool(set(self.leftovers()) - before)), program.kill()))
             killer.start()
             counts["changes"] += self.change_until_killed(window, program)
             killer.join()
             program.wait()
             counts["kills"] += 1
-            counts["mid_write"] += bool(set(self.leftovers()) - before)
+            counts["mid_write"] += saving[0] or bool(set(self.leftovers()) - before)
             try:
                 counts["lost"] += self.settings() not in WHOLE
             except FileNotFoundError:
@@ -65,6 +69,7 @@ class InterruptedSaves(ProgramTest):
             window = self.start_window(gone=[window])
             counts["litter_after_start"] += bool(self.leftovers())
         print(f"\nkill test (seed {seed}): {counts}", file=sys.stderr)
+        self.assertGreaterEqual(counts["mid_write"], MID_WRITES, f"kills inside a save: {counts}")
         self.assertEqual(counts["lost"], 0, counts)
         self.assertEqual(counts["litter_after_start"], 0, counts)
         self.assertGreater(counts["changes"], 10 * KILLS, "the kills came in streams of saves")

@@ -24,12 +24,17 @@ class FirstStart(ProgramTest):
         shown_at = time.monotonic()
         before = time.localtime()
         preview = poll(lambda: (lambda t: t if t != "HH:MM AM" else None)(
-            self.probe.text(window, PREVIEW)), 5)
+            self.probe.text(window, PREVIEW)), 10)
         waited = time.monotonic() - shown_at
         after = time.localtime()
         self.assertIn(preview, {clock_text("HH:MM (12hr)", before),
                                 clock_text("HH:MM (12hr)", after)})
-        self.assertLess(waited, 2.5)
+        # Two seconds as this machine keeps them now: a second of the probe's, seen from here,
+        # comes as late as the program's timer on a busy machine.
+        began = time.monotonic()
+        self.probe.trace(1000)
+        second = time.monotonic() - began
+        self.assertLess(waited, 2 * second, f"the probe's second took {second:.2f} s")
         time.sleep(0.3)  # the new text painted
         self.screenshot("main-window.png", window)
 

@@ -15,7 +15,8 @@ import shutil
 import subprocess
 import unittest
 
-from harness import BROWSE, BUILD, KILL, SHOW_NOW, ProgramTest, poll, settings_bytes
+from harness import (BROWSE, BUILD, KILL, PROBE, SHOW_NOW, Probe, ProgramTest, poll,
+                     settings_bytes)
 
 PLANTED_DLL = os.path.join(BUILD, "planted-dll.dll")
 CREATOR = "Mouse Motion Capture Character Creator"
@@ -33,6 +34,14 @@ PLANTED = [
     "textshaping", "ucrtbase", "urlmon", "userenv", "uxtheme", "version", "win32u",
     "windows.storage", "windowscodecs", "winmm", "winspool.drv", "wintypes", "wldp", "zlib1",
 ]
+# Windows takes its known DLLs, and what they import, from the system folder whatever the
+# search order; so does Wine with these, and with what its own DLLs import (msimg32 late).
+# Wine prefers its builtin copy of any DLL it has: for the rest it is told to prefer the
+# planted file, as Windows would, so that a search that reaches it loads it.
+SYSTEM_ONLY = {"advapi32", "clbcatq", "combase", "comdlg32", "gdiplus", "imm32", "msctf",
+               "msimg32", "msvcrt", "ole32", "oleaut32", "rpcrt4", "sechost", "setupapi",
+               "shcore", "shell32", "shlwapi", "ucrtbase", "version", "win32u", "zlib1"}
+PLANTED_FIRST = ";" + ",".join(name for name in PLANTED if name not in SYSTEM_ONLY) + "=n,b"
 
 
 def xdotool(*args):
@@ -98,8 +107,9 @@ class PlantedDlls(ProgramTest):
         self.plant(current)
         # Trails on, so that a run also photographs the screen and fades an overlay.
         self.write_settings(LeaveMouseTrails=1, SlowdownFactor=1, ClockStyle="HHMM (24hr)")
+        env = dict(os.environ, WINEDLLOVERRIDES=os.environ["WINEDLLOVERRIDES"] + PLANTED_FIRST)
         program = subprocess.Popen(["wine", os.path.join(self.folder, "spindrift-clock.exe")],
-                                   cwd=current, stdout=subprocess.DEVNULL,
+                                   cwd=current, env=env, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)
         self.programs.append(program)
         # A planted DLL can keep the program from working at all: what was
@@ -112,6 +122,18 @@ class PlantedDlls(ProgramTest):
         self.assertEqual(self.traces(), [], "planted DLLs were loaded")
         if failure:
             raise failure
+
+        # The control: a program beside them that searches its own folder first does load
+        # one, and its trace is seen (the probe itself imports winmm).
+        shutil.copy(PROBE, os.path.join(self.folder, "control.exe"))
+        env["WINEDLLOVERRIDES"] = os.environ["WINEDLLOVERRIDES"] + ";dwmapi=n,b"
+        control = Probe(os.path.join(self.folder, "control.exe"), cwd=current, env=env)
+        try:
+            self.assertEqual(control.ask("load dwmapi.dll"), "1")
+        finally:
+            control.close()
+        self.assertEqual(self.traces(), ["dwmapi.dll.loaded"])
+
 
 if __name__ == "__main__":
     unittest.main()

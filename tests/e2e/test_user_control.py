@@ -43,16 +43,25 @@ class UserInControl(RunTracing, ProgramTest):
     def show_now(self):
         self.probe.ask(f"post-click {self.window} {SHOW_NOW}")
 
+    def cursor_moves(self, times):
+        """Waits until something has moved the cursor some times, or fails."""
+        for _ in range(times):
+            was = self.probe.cursor()
+            self.assertTrue(poll(lambda: self.probe.cursor() != was, 10), "the cursor moved")
+
     def test_escape_stops_every_run_at_once_and_the_next_run_is_whole(self):
         self.show_now()
         time.sleep(0.3)
         self.show_now()
         self.assertTrue(poll(lambda: len(self.overlays()) == 2, 10), "two runs with ink")
         self.probe.ask("trace-start")
-        time.sleep(1)
-        pressed = now_ms()
+        traced = now_ms()
+        self.cursor_moves(3)
         xdotool("key", "Escape")
-        moves = [float(p.split(",")[2]) for p in self.probe.ask("trace-end-timed 1500").split()]
+        pressed = now_ms()
+        # Long enough after Esc to see a run that went on: a point every 100 ms.
+        points = self.probe.ask(f"trace-end-timed {round(pressed - traced) + 1500}").split()
+        moves = [float(p.split(",")[2]) for p in points]
         self.assertTrue([t for t in moves if pressed - 500 < t < pressed], "the runs were drawing")
         self.assertEqual([round(t - pressed) for t in moves if t > pressed + 300], [],
                          "a run moved the cursor after Esc (ms after the key)")
@@ -76,32 +85,38 @@ class UserInControl(RunTracing, ProgramTest):
     def test_moving_the_mouse_stops_the_run_where_the_hand_put_the_cursor(self):
         self.show_now()
         self.probe.wait_window(OVERLAY, 10000)
-        time.sleep(1)
+        self.cursor_moves(2)
         # A hand moves the mouse over some milliseconds, not in one jump.
         xdotool("mousemove", "60", "60", "sleep", "0.03", "mousemove", "50", "50", "sleep", "0.03",
                 "mousemove", "40", "40")
-        time.sleep(1.5)  # a run going on would have pulled the cursor back by now
+        # A run that went on would end seconds later, the cursor where it wrote last.
+        self.assertTrue(poll(lambda: not self.overlays(), 30), "the run ended")
         self.assertEqual(self.probe.cursor(), (40, 40))
-        self.assertFalse(self.overlays(), "the run ended")
 
     def test_a_held_shortcut_key_starts_one_run_and_a_new_press_another(self):
         seen = set()
 
-        def look(seconds):
-            end = time.monotonic() + seconds
-            while time.monotonic() < end:
-                seen.update(self.overlays())
-                time.sleep(0.05)
+        def look():
+            """The runs' overlays now; every one that showed is kept in seen."""
+            overlays = self.overlays()
+            seen.update(overlays)
+            return overlays
 
+        self.addCleanup(xdotool, "keyup", "ctrl+t")  # whatever fails, no key is left held
         xdotool("keydown", "ctrl+t")
-        look(2)
+        self.assertTrue(poll(look, 10), "the key started a run")
+        # Held on: the keyboard repeats the key, as X does for a held key.
+        xdotool(*["keydown", "t", "sleep", "0.04"] * 25)
         xdotool("keyup", "ctrl+t")
-        look(1)  # a run's ink shows half a second after it starts
+        # A run takes seconds, far longer than the key was held: a run a repeat
+        # started shows its ink before the first one has ended.
+        self.assertTrue(poll(lambda: not look(), 30), "the run ended")
         self.assertEqual(len(seen), 1, "one run for the held key")
         xdotool("key", "ctrl+t")
-        look(1.5)
-        self.assertEqual(len(seen), 2, "one more for a new press")
+        self.assertTrue(poll(lambda: look() and len(seen) == 2, 10), "one more for a new press")
         xdotool("key", "Escape")
+        self.assertTrue(poll(lambda: not look(), 10), "the run ended")
+        self.assertEqual(len(seen), 2, "one run for the press")
 
 
 if __name__ == "__main__":

@@ -49,7 +49,8 @@ protected:
         ProgramCharacterSet().Load(texts);
     }
     void TearDown() override {
-        WaitUntil([] { return ActiveClockRuns() == 0; }, 30000);
+        EXPECT_TRUE(WaitUntil([] { return ActiveClockRuns() == 0; }, 30000))
+            << "a run outlived its test";
         ProgramCharacterSet().Clear();
         SetDefaultSettings();
     }
@@ -374,15 +375,26 @@ TEST_F(ClockRun, EscStopsEveryRunAtOnceAndIsTheProgramsOnlyWhileRunsExist) {
     StartClockRun();
     ASSERT_TRUE(AwaitTrailOverlay());
     EXPECT_TRUE(WaitUntil([] { return !EscapeFree(); }));
-    Sleep(300);
+    // The runs drawing, and their pace on this machine now: a character's
+    // strokes and its pause take about four moves.
+    const DWORD drawing = GetTickCount();
+    int moves = 0;
+    ASSERT_TRUE(WaitUntil([&, last = CursorNow()]() mutable {
+        const ScreenPoint now = CursorNow();
+        moves += !(now == last);
+        last = now;
+        return moves == 4;
+    }));
+    const DWORD fourMoves = GetTickCount() - drawing;
     INPUT escape[2] = {};
     escape[0].type = escape[1].type = INPUT_KEYBOARD;
     escape[0].ki.wVk = escape[1].ki.wVk = VK_ESCAPE;
     escape[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, escape, sizeof(INPUT));
     const DWORD pressed = GetTickCount();
-    ASSERT_TRUE(WaitUntil([] { return ActiveClockRuns() == 0; }, 3000));
-    EXPECT_LT(GetTickCount() - pressed, 1000u) << "long before the runs would have ended";
+    ASSERT_TRUE(WaitUntil([] { return ActiveClockRuns() == 0; }, 30000));
+    EXPECT_LT(GetTickCount() - pressed, fourMoves)
+        << "the runs stopped before their next character";
     EXPECT_FALSE(TrailOverlayWindow());
     EXPECT_NE(CursorNow(), PlannedPoints(drawn).back()) << "the runs did not finish";
     EXPECT_TRUE(WaitUntil(EscapeFree)) << "Esc given back after the last run";

@@ -1,9 +1,13 @@
 // Recording from the real cursor and showing recordings, in the open Creator.
 
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <mmsystem.h>
 
 #include <algorithm>
+#include <atomic>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -139,11 +143,29 @@ TEST_F(CreatorRecording, SamplesTheRealCursorInOrderInsideTheAreaAboutAHundredTi
     StartRecording('7', 7);
     MoveFirst(path[1], 7);
 
-    const double began = Now();
-    MoveCursorAlong(creator_, {path.begin() + 2, path.begin() + 90});
+    // The 10 ms periods in which a thread of ours got to run while the cursor
+    // was inside the area: as many samples as a recording at a hundred a
+    // second can take on this machine, as busy as it is meanwhile.
+    std::atomic<bool> inside{true}, moving{true};
+    std::atomic<long> periods{0};
+    std::thread awake([&] {
+        timeBeginPeriod(1);
+        for (long long last = -1; moving; Sleep(1)) {
+            const auto period = static_cast<long long>(Now() / 10);
+            if (inside && period != last) ++periods;
+            last = period;
+        }
+        timeEndPeriod(1);
+    });
+    MoveCursorAlong(creator_, {path.begin() + 2, path.begin() + 80});
+    inside = false;
+    MoveCursorAlong(creator_, {path.begin() + 80, path.begin() + 90});
     creator_.PressKey('3');  // during a recording: nothing
-    MoveCursorAlong(creator_, {path.begin() + 90, path.end()});
-    const double moved = Now() - began;
+    MoveCursorAlong(creator_, {path.begin() + 90, path.begin() + 100});
+    inside = true;
+    MoveCursorAlong(creator_, {path.begin() + 100, path.end()});
+    moving = false;
+    awake.join();
     StopWithSpace();
 
     const std::vector<RecordedPoint> recorded = Points(ProgramCharacterSet().Slot(7));
@@ -162,7 +184,7 @@ TEST_F(CreatorRecording, SamplesTheRealCursorInOrderInsideTheAreaAboutAHundredTi
     }
     // About 100 samples a second of motion inside the area (the 20 steps
     // outside are dropped).
-    const double expected = (moved - 200) / 10;
+    const double expected = static_cast<double>(periods);
     EXPECT_GT(static_cast<double>(recorded.size()), expected * 0.8);
     EXPECT_LT(static_cast<double>(recorded.size()), expected * 1.15 + 5);
 
