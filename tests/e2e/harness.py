@@ -78,9 +78,9 @@ def settings_bytes(**changes):
 
 
 def xdotool(*args):
-    """Runs xdotool; the words it printed."""
-    return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True,
-                          text=True, timeout=60).stdout.split()
+    """Runs xdotool; the words it printed (none when it found no window)."""
+    return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True,
+                          timeout=60).stdout.split()
 
 
 def screen_pixels(left, top, right, bottom):

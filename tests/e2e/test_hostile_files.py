@@ -21,7 +21,7 @@ import time
 import unittest
 
 from harness import (BUILD, CAPTION, DEFAULTS, ENVIRONMENT, PROGRAM, SLOWDOWN, Probe,
-                     SETTINGS_FILE as SETTINGS, answer_boxes)
+                     SETTINGS_FILE as SETTINGS, answer_boxes, xdotool)
 
 HOLD_FILE = os.path.join(BUILD, "hold-file.exe")
 HELD = "held by another program"
@@ -163,11 +163,6 @@ def snapshot(folder):
             with open(path, "rb") as f:
                 found[os.path.relpath(path, folder)] = hashlib.sha256(f.read()).hexdigest()
     return found
-
-
-def xdotool(*args):
-    result = subprocess.run(["xdotool", *args], capture_output=True, text=True)
-    return result.stdout.split()
 
 
 def wait(condition, timeout):

@@ -16,7 +16,7 @@ import subprocess
 import unittest
 
 from harness import (BROWSE, BUILD, KILL, PROBE, SHOW_NOW, Probe, ProgramTest, poll,
-                     settings_bytes)
+                     settings_bytes, xdotool)
 
 PLANTED_DLL = os.path.join(BUILD, "planted-dll.dll")
 CREATOR = "Mouse Motion Capture Character Creator"
@@ -42,11 +42,6 @@ SYSTEM_ONLY = {"advapi32", "clbcatq", "combase", "comdlg32", "gdiplus", "imm32",
                "msimg32", "msvcrt", "ole32", "oleaut32", "rpcrt4", "sechost", "setupapi",
                "shcore", "shell32", "shlwapi", "ucrtbase", "version", "win32u", "zlib1"}
 PLANTED_FIRST = ";" + ",".join(name for name in PLANTED if name not in SYSTEM_ONLY) + "=n,b"
-
-
-def xdotool(*args):
-    return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True,
-                          timeout=60).stdout.split()
 
 
 class PlantedDlls(ProgramTest):

@@ -6,14 +6,10 @@ import subprocess
 import time
 import unittest
 
-from harness import SHOW_NOW, SLOWDOWN, ProgramTest, poll
+from harness import SHOW_NOW, SLOWDOWN, ProgramTest, poll, xdotool
 from run_tracing import ACCELERATION, SLOWDOWN as QUICK, STYLE, RunTracing
 
 OVERLAY = "1"  # the ink overlay's caption: one per run with trails
-
-
-def xdotool(*args):
-    subprocess.run(["xdotool", *args], check=True, timeout=30)
 
 
 def now_ms():
